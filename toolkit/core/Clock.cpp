@@ -1,0 +1,31 @@
+// System clock reading and span arithmetic across midnight.
+#include "Clock.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace tk {
+
+double SystemClock::secondsSinceMidnight() const {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const double fraction = duration<double>(now - system_clock::from_time_t(t)).count();
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+void ManualClock::advance(double seconds) {
+    seconds_ = std::fmod(seconds_ + seconds, kSecondsPerDay);
+    if (seconds_ < 0)
+        seconds_ += kSecondsPerDay;
+}
+
+double elapsedSeconds(double start, double end) {
+    const double span = end - start;
+    return span < 0 ? span + kSecondsPerDay : span;
+}
+
+} // namespace tk

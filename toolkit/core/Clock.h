@@ -1,0 +1,36 @@
+// The time of day in seconds since midnight, with fractions: the real clock and a settable one for tests.
+#pragma once
+
+namespace tk {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double secondsSinceMidnight() const = 0;
+};
+
+// Local time of day from the system.
+class SystemClock final : public Clock {
+public:
+    double secondsSinceMidnight() const override;
+};
+
+class ManualClock final : public Clock {
+public:
+    explicit ManualClock(double seconds = 0.0) : seconds_(seconds) {}
+    double secondsSinceMidnight() const override { return seconds_; }
+    void set(double seconds) { seconds_ = seconds; }
+    // Moves on by `seconds`, wrapping at midnight like the real clock.
+    void advance(double seconds);
+
+private:
+    double seconds_;
+};
+
+inline constexpr double kSecondsPerDay = 86400.0;
+
+// Seconds elapsed from `start` to `end`, both read from the clock, for spans shorter than a day:
+// a span that crosses midnight counts its true length instead of going negative.
+double elapsedSeconds(double start, double end);
+
+} // namespace tk
