@@ -1,0 +1,45 @@
+// Backdrop window: plain colour, no border, the whole available screen.
+#include "Backdrop.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+
+namespace tk::ui {
+
+Backdrop::Backdrop(QColor colour)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Form1"));
+    QPixmap none(16, 16);
+    none.fill(Qt::transparent);
+    setWindowIcon(QIcon(none));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colour);
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void Backdrop::showCovering() {
+    // Without a window manager a maximised state is only a flag: set the geometry itself.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+    show();
+}
+
+void Backdrop::unload() {
+    hide();
+    deleteLater();
+}
+
+void Backdrop::mousePressEvent(QMouseEvent* event) {
+    emit clicked();
+    event->accept();
+}
+
+void Backdrop::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit clicked();
+    event->accept();
+}
+
+} // namespace tk::ui

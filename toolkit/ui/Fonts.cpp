@@ -1,0 +1,22 @@
+// Font construction in points at 96 dpi and the Windows font-name substitutions.
+#include "Fonts.h"
+
+#include "Twips.h"
+
+namespace tk::ui {
+
+QFont makeFont(const QString& family, double points, Weight weight) {
+    QFont font(family);
+    font.setPixelSize(tk::pointsToPixels(points));
+    font.setBold(weight == Weight::Bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+}
+
+} // namespace tk::ui

@@ -1,0 +1,45 @@
+// Frame border and caption drawn in the classic etched style.
+#include "Frame.h"
+
+#include "Units.h"
+
+#include <QPainter>
+
+namespace tk::ui {
+
+Frame::Frame(QWidget* parent, double left, double top, double width, double height, QColor background,
+             Border border, const QString& caption)
+    : Surface(parent, background)
+    , border_(border)
+    , caption_(caption) {
+    setGeometry(twipsRect(left, top, width, height));
+}
+
+void Frame::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void Frame::paintDecoration(QPainter& painter) {
+    if (border_ == Border::None) return;
+    const QFontMetrics metrics(font());
+    // The border runs through the middle of the caption's first line, as on classic frames.
+    const int top = caption_.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect box = rect().adjusted(0, top, -1, -1);
+    const QColor shadow(128, 128, 128), light(255, 255, 255);
+    painter.setPen(shadow);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(light);
+    painter.drawLine(box.left() + 1, box.top() + 1, box.right() - 1, box.top() + 1);
+    painter.drawLine(box.left() + 1, box.top() + 1, box.left() + 1, box.bottom() - 1);
+    painter.drawLine(box.left(), box.bottom(), box.right(), box.bottom());
+    painter.drawLine(box.right(), box.top(), box.right(), box.bottom());
+    if (caption_.isEmpty()) return;
+    const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 2, metrics.height());
+    painter.fillRect(text, background());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    painter.drawText(text, Qt::AlignCenter, caption_);
+}
+
+} // namespace tk::ui

@@ -1,0 +1,108 @@
+// Label painting: background, sunken border, wrapped caption aligned at the top.
+#include "Label.h"
+
+#include "Units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tk::ui {
+
+namespace {
+constexpr int kBorderPx = 2;
+}
+
+Label::Label(QWidget* parent, const QString& caption, double left, double top, double width, double height)
+    : QWidget(parent)
+    , caption_(caption) {
+    setGeometry(twipsRect(left, top, width, height));
+    setAccessibleName(caption);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    if (autoSize_) fitToCaption();
+    update();
+}
+
+void Label::setBackColour(QColor colour) {
+    back_ = colour;
+    update();
+}
+
+void Label::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    update();
+}
+
+void Label::setForeColour(QColor colour) {
+    fore_ = colour;
+    update();
+}
+
+void Label::setAlign(Align align) {
+    align_ = align;
+    update();
+}
+
+void Label::setBorder(bool border) {
+    border_ = border;
+    update();
+}
+
+void Label::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    if (autoSize_) fitToCaption();
+}
+
+QSize Label::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int edge = border_ ? 2 * kBorderPx : 0;
+    return {metrics.horizontalAdvance(caption_) + edge, metrics.height() + edge};
+}
+
+void Label::fitToCaption() {
+    resize(sizeHint());
+}
+
+void Label::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && autoSize_) fitToCaption();
+    QWidget::changeEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!transparent_) painter.fillRect(rect(), back_);
+    QRect text = rect();
+    if (border_) {
+        const QRect r = rect();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+        painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+        painter.setPen(Qt::white);
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        painter.setPen(Qt::black);
+        painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 2, r.top() + 1);
+        painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 2);
+        painter.setPen(QColor(212, 208, 200));
+        painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+        painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        text.adjust(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx);
+    }
+    if (caption_.isEmpty()) return;
+    const Qt::Alignment horizontal = align_ == Align::Centre  ? Qt::AlignHCenter
+                                     : align_ == Align::Right ? Qt::AlignRight
+                                                              : Qt::AlignLeft;
+    painter.setPen(fore_);
+    painter.setFont(font());
+    painter.drawText(text, horizontal | Qt::AlignTop | Qt::TextWordWrap, caption_);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace tk::ui

@@ -1,0 +1,59 @@
+// Picture element painting.
+#include "Picture.h"
+
+#include "Units.h"
+
+#include <QPainter>
+
+namespace tk::ui {
+
+Picture::Picture(QWidget* parent, double left, double top, double width, double height)
+    : QWidget(parent) {
+    setGeometry(twipsRect(left, top, width, height));
+}
+
+void Picture::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void Picture::clear() {
+    if (picture_.isNull()) return;
+    picture_ = QPixmap();
+    pictureId_ = 0;
+    update();
+}
+
+void Picture::setBorder(bool border) {
+    border_ = border;
+    update();
+}
+
+void Picture::setBackground(QColor colour) {
+    background_ = colour;
+    update();
+}
+
+Picture* Picture::cloneHidden() const {
+    auto* copy = new Picture(parentWidget(), 0, 0, 0, 0);
+    copy->setGeometry(geometry());
+    copy->picture_ = picture_;
+    copy->pictureId_ = pictureId_;
+    copy->border_ = border_;
+    copy->background_ = background_;
+    copy->hide();
+    return copy;
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (background_.isValid()) painter.fillRect(rect(), background_);
+    const int inset = border_ ? 1 : 0;
+    if (!picture_.isNull()) painter.drawPixmap(inset, inset, picture_);
+    if (border_) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace tk::ui

@@ -1,0 +1,13 @@
+// Message boxes shown with QMessageBox.
+#pragma once
+
+#include "MessageBoxes.h"
+
+namespace tk::ui {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override;
+};
+
+} // namespace tk::ui

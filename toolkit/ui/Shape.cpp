@@ -1,0 +1,77 @@
+// Shape painting: the border lies inside the box, as on classic shape controls.
+#include "Shape.h"
+
+#include "Units.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace tk::ui {
+
+Shape::Shape(QWidget* parent, Kind kind, double left, double top, double width, double height)
+    : QWidget(parent)
+    , kind_(kind) {
+    setGeometry(twipsRect(left, top, width, height));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setFillColour(QColor colour) {
+    if (colour == fill_) return;
+    fill_ = colour;
+    update();
+}
+
+void Shape::setFilled(bool filled) {
+    filled_ = filled;
+    update();
+}
+
+void Shape::setBorderColour(QColor colour) {
+    if (colour == border_) return;
+    border_ = colour;
+    update();
+}
+
+void Shape::setBorderWidth(int pixels) {
+    borderWidth_ = pixels;
+    update();
+}
+
+Shape* Shape::cloneHidden() const {
+    auto* copy = new Shape(parentWidget(), kind_, 0, 0, 0, 0);
+    copy->setGeometry(geometry());
+    copy->fill_ = fill_;
+    copy->border_ = border_;
+    copy->borderWidth_ = borderWidth_;
+    copy->filled_ = filled_;
+    copy->hide();
+    return copy;
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRectF box = rect();
+    if (kind_ == Kind::Square || kind_ == Kind::Circle || kind_ == Kind::RoundedSquare) {
+        const qreal side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    }
+    const bool round = kind_ == Kind::Oval || kind_ == Kind::Circle;
+    const bool rounded = kind_ == Kind::RoundedRectangle || kind_ == Kind::RoundedSquare;
+    if (round || rounded) painter.setRenderHint(QPainter::Antialiasing);
+    const qreal half = borderWidth_ / 2.0;
+    const QRectF outline = box.adjusted(half, half, -half, -half);
+    painter.setPen(borderWidth_ > 0 ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    painter.setBrush(filled_ ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    if (round) {
+        painter.drawEllipse(outline);
+    } else if (rounded) {
+        const qreal radius = std::min(box.width(), box.height()) / 4.0;
+        painter.drawRoundedRect(outline, radius, radius);
+    } else if (borderWidth_ > 0) {
+        painter.drawRect(outline.adjusted(0, 0, borderWidth_ == 1 ? -1 : 0, borderWidth_ == 1 ? -1 : 0));
+    } else {
+        painter.fillRect(box, fill_);
+    }
+}
+
+} // namespace tk::ui

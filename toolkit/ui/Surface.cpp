@@ -1,0 +1,46 @@
+// Background colour and persistent drawing of a container.
+#include "Surface.h"
+
+#include "Units.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace tk::ui {
+
+Surface::Surface(QWidget* parent, QColor background)
+    : QWidget(parent)
+    , background_(background) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Surface::setBackground(QColor colour) {
+    if (colour == background_) return;
+    background_ = colour;
+    update();
+}
+
+void Surface::drawLine(double x1, double y1, double x2, double y2, QColor colour, int widthPx) {
+    const DrawnLine line{twipsPoint(x1, y1), twipsPoint(x2, y2), colour, widthPx};
+    if (std::find(lines_.begin(), lines_.end(), line) != lines_.end()) return;
+    lines_.push_back(line);
+    update(QRect(line.from, line.to).normalized().adjusted(-widthPx, -widthPx, widthPx, widthPx));
+}
+
+void Surface::clearDrawing() {
+    lines_.clear();
+    update();
+}
+
+void Surface::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), background_);
+    for (const auto& line : lines_) {
+        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(line.from, line.to);
+    }
+    paintDecoration(painter);
+}
+
+} // namespace tk::ui

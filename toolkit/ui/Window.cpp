@@ -1,0 +1,119 @@
+// Working window: sizing around the client area and menu bar, centring, modal show, unloading.
+#include "Window.h"
+
+#include "Units.h"
+
+#include <QActionEvent>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+
+namespace tk::ui {
+
+namespace {
+
+// A menu bar that reports changes of its entries, since its height depends on them.
+class FittingMenuBar : public QMenuBar {
+public:
+    FittingMenuBar(QWidget* parent, std::function<void()> changed)
+        : QMenuBar(parent)
+        , changed_(std::move(changed)) {}
+
+protected:
+    void actionEvent(QActionEvent* event) override {
+        QMenuBar::actionEvent(event);
+        changed_();
+    }
+
+private:
+    std::function<void()> changed_;
+};
+
+} // namespace
+
+Window::Window(QWidget* owner, const QString& caption, double clientWidthTwips, double clientHeightTwips,
+               QColor background)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint)
+    , client_(new Surface(this, background)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+    client_->setGeometry(0, 0, px(clientWidthTwips), px(clientHeightTwips));
+    fitToClient();
+}
+
+Window::~Window() = default;
+
+QMenuBar* Window::menuBar() {
+    if (!menuBar_) {
+        menuBar_ = new FittingMenuBar(this, [this] { fitToClient(); });
+        menuBar_->setNativeMenuBar(false);
+        fitToClient();
+    }
+    return menuBar_;
+}
+
+void Window::fitToClient() {
+    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    if (menuBar_) menuBar_->setGeometry(0, 0, client_->width(), menuHeight);
+    client_->move(0, menuHeight);
+    setFixedSize(client_->width(), client_->height() + menuHeight);
+}
+
+void Window::centreOnScreen() {
+    if (placed_) return;
+    placed_ = true;
+    fitToClient();
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Window::showModeless() {
+    centreOnScreen();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::showModal() {
+    centreOnScreen();
+    setWindowModality(Qt::ApplicationModal);
+    QPointer<Window> self(this);
+    QEventLoop loop;
+    connect(this, &Window::unloaded, &loop, &QEventLoop::quit);
+    show();
+    raise();
+    activateWindow();
+    if (self && !unloading_) loop.exec(QEventLoop::DialogExec);
+}
+
+void Window::unload() {
+    if (unloading_) return;
+    close();
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    if (unloading_) {
+        event->accept();
+        return;
+    }
+    unloading_ = true;
+    queryUnload();
+    event->accept();
+    emit unloaded();
+}
+
+bool Window::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        onActivate();
+        emit activated();
+    }
+    return QWidget::event(event);
+}
+
+} // namespace tk::ui
