@@ -1,0 +1,20 @@
+// The glow table: red full, green falling by 51 from yellow to red, then rising back.
+#include "DemoGlow.h"
+
+#include <array>
+
+namespace cestaro {
+
+Rgb DemoGlow::colour(int step) {
+    static constexpr std::array<int, kSteps> kGreen{255, 204, 153, 102, 51, 0, 51, 102, 153, 204};
+    const int wrapped = ((step % kSteps) + kSteps) % kSteps;
+    return Rgb{255, kGreen[static_cast<std::size_t>(wrapped)], 0};
+}
+
+Rgb DemoGlow::tick() {
+    const Rgb now = colour(step_);
+    step_ = step_ == kSteps - 1 ? 0 : step_ + 1;
+    return now;
+}
+
+} // namespace cestaro
