@@ -10,13 +10,13 @@ namespace tk {
 
 enum class WavError {
     None,
-    NotRiffWave,      // no "RIFF....WAVE" header
-    Truncated,        // a chunk or the RIFF length runs past the end of the image
-    NoFormat,         // no usable "fmt " chunk before "data"
-    NoData,           // no "data" chunk inside the RIFF chunk
-    BadFormat,        // inconsistent fields: zero channels, absurd rate, bad block align...
-    Unsupported,      // a format tag other than PCM (1), Microsoft ADPCM (2) or MPEG Layer-3 (0x55)
-    DecodeFailed,     // the payload could not be decoded
+    NotRiffWave,  // no "RIFF....WAVE" header
+    Truncated,    // a chunk or the RIFF length runs past the end of the image
+    NoFormat,     // no usable "fmt " chunk before "data"
+    NoData,       // no "data" chunk inside the RIFF chunk, or one too short for a single frame
+    BadFormat,    // inconsistent fields: zero channels, absurd rate, bad block align...
+    Unsupported,  // a format tag other than PCM (1), Microsoft ADPCM (2) or MPEG Layer-3 (0x55)
+    DecodeFailed, // the payload could not be decoded
 };
 
 std::string_view describe(WavError error);
@@ -29,9 +29,11 @@ struct WavInfo {
     std::uint32_t avgBytesPerSecond = 0;
     std::uint16_t blockAlign = 0;
     std::uint16_t bitsPerSample = 0;
-    std::uint32_t riffEnd = 0;    // offset one past the RIFF chunk (8 + RIFF size), never past the image
-    std::uint32_t dataOffset = 0; // offset of the first payload byte
-    std::uint32_t dataBytes = 0;  // payload size
+    std::uint32_t riffEnd = 0;      // offset one past the RIFF chunk (8 + RIFF size), never past the image
+    std::uint32_t dataOffset = 0;   // offset of the first payload byte
+    std::uint32_t dataBytes = 0;    // payload size
+    std::uint32_t formatOffset = 0; // offset of the "fmt " chunk's body, for codec-specific fields
+    std::uint32_t formatBytes = 0;  // size of that body (at least 16)
 };
 
 struct WavParse {
@@ -41,14 +43,17 @@ struct WavParse {
 };
 
 // Walks the RIFF chunks of `image`. Bytes after the RIFF chunk are never looked at; odd chunks are padded;
-// unknown chunks are skipped.
+// unknown chunks are skipped. The walk ends at the first "data" chunk, which must follow a "fmt " chunk;
+// the header fields are checked for the format tag they name.
 WavParse parseWav(std::span<const std::uint8_t> image);
 
 struct PcmAudio {
     int channels = 0;
     int sampleRate = 0;
     std::vector<std::int16_t> samples; // interleaved, channels per frame
-    std::size_t frames() const { return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0; }
+    std::size_t frames() const {
+        return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0;
+    }
     double seconds() const { return sampleRate > 0 ? static_cast<double>(frames()) / sampleRate : 0.0; }
 };
 

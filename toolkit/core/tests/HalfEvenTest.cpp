@@ -2,7 +2,6 @@
 #include "HalfEven.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {
@@ -28,7 +27,8 @@ TEST(HalfEven, SinglePrecisionRoundsTheFloatValue) {
 
 TEST(HalfEven, NonFiniteValuesPassThrough) {
     EXPECT_TRUE(std::isnan(tk::roundHalfEven(std::numeric_limits<double>::quiet_NaN())));
-    EXPECT_EQ(tk::roundHalfEven(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(tk::roundHalfEven(std::numeric_limits<double>::infinity()),
+              std::numeric_limits<double>::infinity());
 }
 
 TEST(HalfEven, Int16ConversionRefusesWhatDoesNotFit) {

@@ -1,9 +1,8 @@
 // The random source: range, reproducibility with a seed, and mixing that never replays a sequence.
 #include "Random.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace {

@@ -10,8 +10,8 @@ TEST(Units, TwipsBecomeNearestPixel) {
     EXPECT_EQ(tk::twipsToPixels(11880), 792);
     EXPECT_EQ(tk::twipsToPixels(8310), 554);
     EXPECT_EQ(tk::twipsToPixels(1300), 87);
-    EXPECT_EQ(tk::twipsToPixels(7.5), 0);   // half a pixel: to even
-    EXPECT_EQ(tk::twipsToPixels(22.5), 2);  // one and a half: to even
+    EXPECT_EQ(tk::twipsToPixels(7.5), 0);  // half a pixel: to even
+    EXPECT_EQ(tk::twipsToPixels(22.5), 2); // one and a half: to even
     EXPECT_EQ(tk::twipsToPixels(-15), -1);
 }
 
