@@ -1,0 +1,28 @@
+// filarino: starts on its green backdrop with the start window in front, and runs until no window is left.
+#include "Application.h"
+#include "Clock.h"
+#include "Modulo1.h"
+#include "QtMessageBoxes.h"
+#include "Random.h"
+#include "ResourceSound.h"
+#include "Resources.h"
+#include "Shell.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tk::ui::prepareApplication(app);
+    QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
+
+    filarino::Modulo1 modulo;
+    tk::RandomSource random;
+    tk::SystemClock clock;
+    tk::ui::ResourceSound sound;
+    tk::ui::QtMessageBoxes messages;
+    filarino::ui::Shell shell({modulo, random, clock, sound, messages});
+    QObject::connect(&shell, &filarino::ui::Shell::ended, &app, [] { QCoreApplication::exit(0); });
+
+    shell.loadForm1();
+    return QApplication::exec();
+}

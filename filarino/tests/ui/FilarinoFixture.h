@@ -1,0 +1,46 @@
+// A filarino run with test doubles for randomness, time, sound and message boxes.
+#pragma once
+
+#include "AnsweringMessageBoxes.h"
+#include "Clock.h"
+#include "Modulo1.h"
+#include "Random.h"
+#include "RecordingSound.h"
+#include "Shell.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace filarino::test {
+
+class FilarinoFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shell = std::make_unique<ui::Shell>(ui::Services{modulo, random, clock, sound, messages});
+        ended = std::make_unique<QSignalSpy>(shell.get(), &ui::Shell::ended);
+    }
+    void TearDown() override {
+        ended.reset();
+        shell.reset();
+        settle();
+    }
+    // Lets deferred deletions and zero-time checks run, as the event loop would between events.
+    static void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    Modulo1 modulo;
+    tk::RandomSource random{2024};
+    tk::ManualClock clock{36000};
+    tk::ui::RecordingSound sound;
+    tk::ui::AnsweringMessageBoxes messages;
+    std::unique_ptr<ui::Shell> shell;
+    std::unique_ptr<QSignalSpy> ended;
+};
+
+} // namespace filarino::test

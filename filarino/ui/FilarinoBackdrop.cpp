@@ -1,0 +1,18 @@
+// filarino's backdrops: load and click handling.
+#include "FilarinoBackdrop.h"
+
+namespace filarino::ui {
+
+FilarinoBackdrop::FilarinoBackdrop(QColor colour, std::function<void()> openWorkingWindow)
+    : Backdrop(colour)
+    , openWorkingWindow_(std::move(openWorkingWindow)) {
+    // A click and a double click both bring the working window back to the front.
+    connect(this, &Backdrop::clicked, this, [this] { openWorkingWindow_(); });
+}
+
+void FilarinoBackdrop::Form_Load() {
+    showCovering();
+    openWorkingWindow_();
+}
+
+} // namespace filarino::ui

@@ -1,0 +1,114 @@
+// Loading and unloading filarino's windows, the sound routine and the end of the program.
+#include "Shell.h"
+
+#include "Application.h"
+#include "Form1.h"
+#include "Form11.h"
+#include "Form12.h"
+#include "FrmInizioPiu.h"
+#include "SoundSink.h"
+
+#include <QTimer>
+
+namespace filarino::ui {
+
+Shell::Shell(Services services)
+    : services_(services) {}
+
+Shell::~Shell() {
+    // Windows still open when the program ends go with it, without their close handlers.
+    ending_ = true;
+    delete frmInizioPiu_.data();
+    delete form1_.data();
+    delete form11_.data();
+    delete form12_.data();
+}
+
+namespace {
+
+// Forgets the window at once (it is destroyed later, in the event loop) and runs `unload` on it.
+template <typename T, typename Unload> void forget(QPointer<T>& slot, Unload unload) {
+    T* window = slot.data();
+    slot = nullptr;
+    if (window) unload(window);
+}
+
+} // namespace
+
+void Shell::loadForm1() {
+    if (form1_) return;
+    form1_ = new Form1([this] { showFrmInizioPiu(); });
+    connect(form1_, &QObject::destroyed, this, &Shell::windowGone);
+    form1_->Form_Load();
+}
+
+void Shell::loadForm11() {
+    if (form11_) return;
+    form11_ = new Form11([] {});
+    connect(form11_, &QObject::destroyed, this, &Shell::windowGone);
+    form11_->Form_Load();
+}
+
+void Shell::loadForm12() {
+    if (form12_) return;
+    form12_ = new Form12([] {});
+    connect(form12_, &QObject::destroyed, this, &Shell::windowGone);
+    form12_->Form_Load();
+}
+
+void Shell::unloadForm1() {
+    forget(form1_, [](Form1* w) { w->unload(); });
+}
+void Shell::unloadForm11() {
+    forget(form11_, [](Form11* w) { w->unload(); });
+}
+void Shell::unloadForm12() {
+    forget(form12_, [](Form12* w) { w->unload(); });
+}
+
+void Shell::showFrmInizioPiu() {
+    if (!frmInizioPiu_) {
+        frmInizioPiu_ = new FrmInizioPiu(*this, form1_);
+        connect(frmInizioPiu_, &tk::ui::Window::unloaded, this, [this] { frmInizioPiu_ = nullptr; });
+        connect(frmInizioPiu_, &QObject::destroyed, this, &Shell::windowGone);
+        QPointer<FrmInizioPiu> window = frmInizioPiu_;
+        window->Form_Load();
+        if (!window) return;
+    }
+    frmInizioPiu_->showModeless();
+}
+
+void Shell::unloadFrmInizioPiu() {
+    forget(frmInizioPiu_, [](FrmInizioPiu* w) { w->unload(); });
+}
+
+FrmInizioPiu* Shell::frmInizioPiu() const {
+    return frmInizioPiu_;
+}
+
+bool Shell::anyWindowLoaded() const {
+    return form1_ || form11_ || form12_ || frmInizioPiu_;
+}
+
+void Shell::SuonaRisorsa(int id) {
+    services_.sound.play(id, tk::ui::PlayMode::Async);
+    tk::ui::yieldToPendingEvents();
+}
+
+void Shell::endProgram() {
+    ending_ = true;
+    emit ended();
+}
+
+void Shell::windowGone() {
+    if (ending_) return;
+    // Checked once the current handler has finished: a window may close only to make way for another.
+    QTimer::singleShot(0, this, [this] {
+        if (!ending_ && !anyWindowLoaded()) {
+            ending_ = true;
+            emit ended();
+        }
+    });
+}
+
+} // namespace filarino::ui

@@ -1,0 +1,89 @@
+// filarino's windows and the way between them: which windows are loaded, loading and unloading them,
+// playing a sound, and ending the program when no window is left.
+#pragma once
+
+#include "Form1.h"
+#include "Form11.h"
+#include "Form12.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace tk {
+class Clock;
+class Random;
+} // namespace tk
+
+namespace tk::ui {
+class MessageBoxes;
+class SoundSink;
+} // namespace tk::ui
+
+namespace filarino {
+struct Modulo1;
+}
+
+namespace filarino::ui {
+
+class FrmInizioPiu;
+
+// What the windows use from outside: the program-wide values and the seams for randomness, time, sound
+// and message boxes.
+struct Services {
+    Modulo1& modulo;
+    tk::Random& random;
+    tk::Clock& clock;
+    tk::ui::SoundSink& sound;
+    tk::ui::MessageBoxes& messages;
+};
+
+class Shell : public QObject {
+    Q_OBJECT
+public:
+    explicit Shell(Services services);
+    ~Shell() override;
+
+    Services& services() { return services_; }
+
+    // Loading a backdrop creates it, shows it over the screen and opens its working window in front of it.
+    // Loading a loaded window does nothing; unloading one that is not loaded does nothing.
+    void loadForm1();
+    void loadForm11();
+    void loadForm12();
+    void unloadForm1();
+    void unloadForm11();
+    void unloadForm12();
+
+    // Opens the start window in front of Form1 (loading it first when needed) and brings it to the front.
+    void showFrmInizioPiu();
+    void unloadFrmInizioPiu();
+
+    Form1* form1() const { return form1_; }
+    Form11* form11() const { return form11_; }
+    Form12* form12() const { return form12_; }
+    FrmInizioPiu* frmInizioPiu() const;
+    bool anyWindowLoaded() const;
+
+    // Plays sound resource `id` without waiting (cutting off the one playing), then lets pending window
+    // events run before returning.
+    void SuonaRisorsa(int id);
+
+    // Ends the program at once: no window's close handler runs.
+    void endProgram();
+
+signals:
+    // No window is left, or the program was ended: the event loop should stop.
+    void ended();
+
+private:
+    void windowGone();
+
+    Services services_;
+    QPointer<Form1> form1_;
+    QPointer<Form11> form11_;
+    QPointer<Form12> form12_;
+    QPointer<FrmInizioPiu> frmInizioPiu_;
+    bool ending_ = false;
+};
+
+} // namespace filarino::ui
