@@ -1,0 +1,1 @@
+"""The asset generator of filarino, cestaro and intarsello."""

@@ -1,0 +1,150 @@
+"""Pictures drawn pixel by pixel: the pointing hand, the letter and window icons of filarino, the icons
+of cestaro and intarsello."""
+
+from .picture import Picture
+
+BLACK = (0, 0, 0, 255)
+WHITE = (255, 255, 255, 255)
+RED = (255, 0, 0, 255)
+MAROON = (128, 0, 0, 255)
+NAVY = (0, 0, 128, 255)
+SILVER = (192, 192, 192, 255)
+GREY = (128, 128, 128, 255)
+TEAL = (0, 128, 128, 255)
+
+# The pointing hand; the tip of the index finger is the hot spot (4, 0). X outline, o palm.
+HAND = """
+...XXX
+..XoooX
+..XoooX
+..XoooX
+..XoooX
+..XoooX
+..XoooXXX
+..XoooXooXXX
+..XoooXooXooXXX
+..XoooXooXooXooXX
+..XoooXooXooXooXoX
+..XoooooooooooooooX
+XXXoooooooooooooooX
+XooXooooooooooooooX
+XoooXoooooooooooooX
+.XooXoooooooooooooX
+.XoooooooooooooooX
+..XooooooooooooooX
+..XoooooooooooooX
+...XoooooooooooX
+...XoooooooooooX
+....XoooooooooX
+....XoooooooooX
+....XXXXXXXXXXX
+"""
+HAND_HOT_SPOT = (4, 0)
+
+# Digits of a 3 x 5 pixel font for the cestaro icon.
+DIGITS = {
+    "1": [".X.", "XX.", ".X.", ".X.", "XXX"],
+    "2": ["XX.", "..X", ".X.", "X..", "XXX"],
+    "3": ["XX.", "..X", ".X.", "..X", "XX."],
+    "5": ["XXX", "X..", "XX.", "..X", "XX."],
+    "8": [".X.", "X.X", ".X.", "X.X", ".X."],
+}
+
+
+def from_text(art, legend, width, height):
+    """A picture from rows of characters; `legend` maps characters to colours, others stay transparent."""
+    picture = Picture(width, height)
+    for y, line in enumerate(art.strip("\n").splitlines()):
+        for x, ch in enumerate(line):
+            if ch in legend:
+                picture[x, y] = legend[ch]
+    return picture
+
+
+def pointing_hand():
+    """The 32 x 32 mouse cursor over buttons and keys: a white hand with a black outline."""
+    return from_text(HAND, {"X": BLACK, "o": WHITE}, 32, 32)
+
+
+def outline(picture, colour):
+    """Puts `colour` on every transparent pixel that touches an opaque one side by side."""
+    opaque = {(x, y) for y in range(picture.height) for x in range(picture.width) if picture[x, y][3]}
+    for x, y in [(x, y) for y in range(picture.height) for x in range(picture.width)]:
+        if (x, y) not in opaque and {(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)} & opaque:
+            picture[x, y] = colour
+    return picture
+
+
+def letters_icon():
+    """The start window's icon: "FIL" in chunky red letters with a dark red depth, outlined, 32 x 32."""
+    strokes = [(2, 5, 4, 20), (2, 5, 9, 4), (2, 13, 7, 4),  # F
+               (13, 5, 4, 20),  # I
+               (19, 5, 4, 20), (19, 21, 9, 4)]  # L
+    picture = Picture(32, 32)
+    for depth in (2, 1):
+        for left, top, w, h in strokes:
+            picture.fill_rect(left + depth, top + depth, w, h, MAROON)
+    for left, top, w, h in strokes:
+        picture.fill_rect(left, top, w, h, RED)
+    return outline(picture, BLACK)
+
+
+def window_icon(size, colours):
+    """A plain window: frame, title bar with three buttons, white client area. `size` is 32 or 16;
+    with `colours` false only black and white are used."""
+    picture = Picture(size, size)
+    bar = NAVY if colours else BLACK
+    button = SILVER if colours else WHITE
+    if size == 32:
+        left, top, right, bottom, bar_height, button_size = 1, 3, 30, 28, 5, 3
+    else:
+        left, top, right, bottom, bar_height, button_size = 0, 1, 15, 14, 3, 1
+    picture.fill_rect(left, top, right - left + 1, bottom - top + 1, BLACK)
+    picture.fill_rect(left + 1, top + 1, right - left - 1, bar_height, bar)
+    picture.fill_rect(left + 1, top + 1 + bar_height, right - left - 1, bottom - top - 1 - bar_height, WHITE)
+    if colours and size == 32:
+        picture.fill_rect(left + 1, top + 1 + bar_height, right - left - 1, 1, GREY)  # edge of the menu bar
+    for i in range(3):
+        x = right - (button_size + 1) * (i + 1)
+        picture.fill_rect(x, top + 1 + (bar_height - button_size) // 2, button_size, button_size, button)
+    return picture
+
+
+def _rounded_square(size, colour, corner):
+    picture = Picture(size, size)
+    picture.fill_rect(0, 0, size, size, colour)
+    for y in range(corner):
+        for x in range(corner - y):
+            for cx, cy in ((x, y), (size - 1 - x, y), (x, size - 1 - y), (size - 1 - x, size - 1 - y)):
+                picture[cx, cy] = (0, 0, 0, 0)
+    return picture
+
+
+def sum_triangle_icon(size):
+    """The icon of cestaro: a small sum triangle of white circles on teal. At 32 x 32 the circles hold
+    a solved triangle (1, 2, 3 -> 3, 5 -> 8), given numbers red; at 16 x 16 they are plain dots."""
+    picture = _rounded_square(size, TEAL, 3 if size == 32 else 2)
+    if size == 16:
+        for x, y in [(6, 2), (4, 6), (8, 6), (2, 10), (6, 10), (10, 10)]:
+            picture.fill_rect(x + 1, y + 1, 3, 3, RED if (x, y) == (6, 2) else WHITE)
+        return picture
+    circles = [((16, 7), "8", RED), ((11, 16), "3", BLACK), ((21, 16), "5", BLACK),
+               ((6, 25), "1", RED), ((16, 25), "2", BLACK), ((26, 25), "3", RED)]
+    for (cx, cy), digit, ink in circles:
+        for y in range(cy - 5, cy + 6):
+            for x in range(cx - 5, cx + 6):
+                if (x - cx) ** 2 + (y - cy) ** 2 <= 4.3 ** 2:
+                    picture[x, y] = WHITE
+        for dy, line in enumerate(DIGITS[digit]):
+            for dx, ch in enumerate(line):
+                if ch == "X":
+                    picture[cx - 1 + dx, cy - 2 + dy] = ink
+    return picture
+
+
+def z_tile_icon():
+    """The puzzle window's icon: the Z tile as it lies at the start, in its maroon, 16 x 16."""
+    picture = Picture(16, 16)
+    for col, row in [(0, 0), (1, 0), (1, 1), (1, 2), (2, 2)]:
+        picture.fill_rect(col * 5, row * 5, 5, 5, MAROON)
+    return picture
