@@ -1,8 +1,9 @@
-// Test double for sound: records which resources were played and how.
+// Test double for sound: records which resources were played and how, and can act at each play.
 #pragma once
 
 #include "SoundSink.h"
 
+#include <functional>
 #include <vector>
 
 namespace tk::ui {
@@ -15,7 +16,11 @@ public:
         bool operator==(const Played&) const = default;
     };
 
-    void play(int resourceId, PlayMode mode) override { played.push_back({resourceId, mode}); }
+    void play(int resourceId, PlayMode mode) override {
+        const Played call{resourceId, mode};
+        played.push_back(call);
+        if (onPlay) onPlay(call);
+    }
 
     std::vector<int> ids() const {
         std::vector<int> result;
@@ -25,6 +30,8 @@ public:
     }
 
     std::vector<Played> played;
+    // Runs inside play(), where the real sink would be playing: a test can look at the windows then.
+    std::function<void(const Played&)> onPlay;
 };
 
 } // namespace tk::ui

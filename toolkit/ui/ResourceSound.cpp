@@ -1,0 +1,16 @@
+// Reads a sound resource and hands it to the player.
+#include "ResourceSound.h"
+
+#include "Resources.h"
+
+namespace tk::ui {
+
+void ResourceSound::play(int resourceId, PlayMode mode) {
+    const QByteArray image = resourceBytes(QStringLiteral("CUSTOM"), resourceId);
+    if (mode == PlayMode::Sync)
+        player_.playSync(image);
+    else
+        player_.playAsync(image);
+}
+
+} // namespace tk::ui

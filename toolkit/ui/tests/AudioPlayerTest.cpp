@@ -1,0 +1,155 @@
+// The sound player: what reaches the sound server, cutting off, synchronous play and silence on failure.
+#include "AudioPlayer.h"
+
+#include "MonitorRecorder.h"
+#include "SoundServer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+using tk::ui::AudioPlayer;
+using namespace tk::ui::soundtest;
+
+class AudioPlayerWithServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const QString why = whyNoSoundServer(); !why.isEmpty()) GTEST_SKIP() << why.toStdString();
+    }
+};
+
+TEST_F(AudioPlayerWithServer, SyncSoundArrivesWholeAtTheSink) {
+    MonitorRecorder recorder;
+    ASSERT_TRUE(recorder.start());
+    AudioPlayer player;
+    QElapsedTimer clock;
+    clock.start();
+    player.playSync(toneImage(22257, 1, 1.0, 440)); // an uncommon rate, as some old recordings have
+    const qint64 elapsedMs = clock.elapsed();
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_GE(elapsedMs, 1000);
+    EXPECT_LT(elapsedMs, 2000);
+    QTest::qWait(200);
+    const LoudPart heard = MonitorRecorder::loudPart(recorder.stop());
+    EXPECT_NEAR(heard.seconds, 1.0, 0.1);
+    EXPECT_GT(heard.rms, 0.25 * 32767);
+}
+
+TEST_F(AudioPlayerWithServer, SecondAsyncPlayCutsTheFirst) {
+    MonitorRecorder recorder;
+    ASSERT_TRUE(recorder.start());
+    AudioPlayer player;
+    QSignalSpy finished(&player, &AudioPlayer::finished);
+    player.playAsync(toneImage(22050, 2, 2.0, 440));
+    EXPECT_TRUE(player.isPlaying());
+    QTest::qWait(300);
+    player.playAsync(toneImage(11025, 1, 0.5, 880));
+    EXPECT_EQ(finished.count(), 1); // the first, cut off
+    EXPECT_TRUE(player.isPlaying());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 2; }, 3000));
+    EXPECT_FALSE(player.isPlaying());
+    QTest::qWait(200);
+    // About 0.3 s of the first sound, then the whole second one; never the rest of the first.
+    const LoudPart heard = MonitorRecorder::loudPart(recorder.stop());
+    EXPECT_GT(heard.seconds, 0.7);
+    EXPECT_LT(heard.seconds, 1.1);
+}
+
+TEST_F(AudioPlayerWithServer, StopCutsOffOnceAndOnlyOnce) {
+    AudioPlayer player;
+    QSignalSpy finished(&player, &AudioPlayer::finished);
+    player.playAsync(toneImage(22050, 1, 2.0, 440));
+    QTest::qWait(100);
+    player.stop();
+    player.stop();
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(finished.count(), 1);
+}
+
+// A window that counts the presses and paints it receives.
+class CountingWidget : public QWidget {
+public:
+    int presses = 0;
+    int paints = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+TEST_F(AudioPlayerWithServer, SyncHoldsBackInputButRunsTimersAndPainting) {
+    CountingWidget window;
+    window.resize(200, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    AudioPlayer player;
+    bool tickedWhilePlaying = false;
+    int paintsBefore = 0;
+    QTimer::singleShot(100, [&] {
+        tickedWhilePlaying = player.isPlaying();
+        paintsBefore = window.paints;
+        window.update();
+        // A click as the window system delivers it: queued, to be handled by the event loop.
+        QWindow* handle = window.windowHandle();
+        const QPointF at(20, 20);
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            handle, at, handle->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            handle, at, handle->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+    });
+    player.playSync(toneImage(22050, 1, 0.5, 440));
+    EXPECT_TRUE(tickedWhilePlaying);
+    EXPECT_GT(window.paints, paintsBefore);
+    EXPECT_EQ(window.presses, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.presses, 1);
+}
+
+TEST(AudioPlayer, UnplayableImagesAreSilentAndReturnAtOnce) {
+    QByteArray truncated = toneImage(22050, 1, 0.5, 440);
+    truncated.chop(100);
+    QByteArray noChannels = toneImage(22050, 1, 0.5, 440);
+    noChannels[22] = 0;
+    AudioPlayer player;
+    for (const QByteArray& image :
+         {QByteArray(), QByteArray("RIFF"), QByteArray(5000, '\xff'), truncated, noChannels}) {
+        QElapsedTimer clock;
+        clock.start();
+        player.playSync(image);
+        player.playAsync(image);
+        EXPECT_LT(clock.elapsed(), 100);
+        EXPECT_FALSE(player.isPlaying());
+    }
+}
+
+TEST(AudioPlayer, WithoutASoundServerNothingIsPrinted) {
+    // The same binary as a child, pointed at a server that is not there (and with a runtime folder of its
+    // own, so Qt has nothing else to say).
+    QTemporaryDir runtime;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent/pulse/native"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    child.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kPlayWithoutServerFlag)});
+    ASSERT_TRUE(child.waitForFinished(20000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0);
+    EXPECT_EQ(child.readAllStandardError().toStdString(), "");
+    EXPECT_EQ(child.readAllStandardOutput().toStdString(), "");
+    EXPECT_LT(clock.elapsed(), 5000); // no waiting for sounds that cannot play
+}
+
+} // namespace
