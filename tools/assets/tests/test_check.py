@@ -1,11 +1,10 @@
 """The output check must pass the committed assets and catch each kind of damage it is there to find."""
 
-import importlib.machinery
-import importlib.util
 import os
 import shutil
 import struct
 import tempfile
+import types
 import unittest
 
 from assetgen import pentominoes, pixelart
@@ -13,9 +12,10 @@ from assetgen.picture import Picture, png_bytes
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(HERE)))
-_loader = importlib.machinery.SourceFileLoader("check", os.path.join(os.path.dirname(HERE), "check"))
-check = importlib.util.module_from_spec(importlib.util.spec_from_loader("check", _loader))
-_loader.exec_module(check)
+# The checker is a script without a .py ending: load it as a module by hand.
+check = types.ModuleType("check")
+with open(os.path.join(os.path.dirname(HERE), "check")) as _source:
+    exec(compile(_source.read(), "check", "exec"), check.__dict__)
 
 
 def edit(rel, change):
