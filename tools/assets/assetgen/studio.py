@@ -113,7 +113,8 @@ class Studio:
             _sox(piece, *_WORK, placed, "remix", "1v%g" % left, "2v%g" % right, "pad", start)
             inputs += ["-v", 1, placed]
         out = self._new("mix")
-        _sox("-m", *inputs, *_WORK, out, "pad", 0, seconds, "trim", 0, seconds)
+        combine = ["-m"] if len(events) > 1 else []  # sox refuses to mix a single input
+        _sox(*combine, *inputs, *_WORK, out, "pad", 0, seconds, "trim", 0, seconds)
         return out
 
     def sequence(self, instrument, notes, step, start=0.0, volume=1.0, pan=0.0, ring=1.0):

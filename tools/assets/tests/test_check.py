@@ -4,18 +4,15 @@ import os
 import shutil
 import struct
 import tempfile
-import types
 import unittest
+
+from checker import check
 
 from assetgen import pentominoes, pixelart
 from assetgen.picture import Picture, png_bytes
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(HERE)))
-# The checker is a script without a .py ending: load it as a module by hand.
-check = types.ModuleType("check")
-with open(os.path.join(os.path.dirname(HERE), "check")) as _source:
-    exec(compile(_source.read(), "check", "exec"), check.__dict__)
 
 
 def edit(rel, change):
