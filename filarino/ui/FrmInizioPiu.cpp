@@ -2,11 +2,12 @@
 #include "FrmInizioPiu.h"
 
 #include "Button.h"
+#include "Credits.h"
 #include "Draws.h"
 #include "Fonts.h"
 #include "Frame.h"
+#include "HandCursor.h"
 #include "Label.h"
-#include "MessageBoxes.h"
 #include "Modulo1.h"
 #include "Resources.h"
 #include "Shape.h"
@@ -30,11 +31,6 @@ namespace {
 const QColor kGreen(192, 255, 192);
 const QColor kBlueText(0, 0, 192);
 const QColor kCyanBand(128, 255, 255);
-constexpr int kHandHotX = 4, kHandHotY = 0;
-
-QCursor handCursor() {
-    return tk::ui::resourceCursor(QStringLiteral("CURSOR"), 101, kHandHotX, kHandHotY);
-}
 
 } // namespace
 
@@ -265,19 +261,7 @@ void FrmInizioPiu::MnuEsci_Click() {
 }
 
 void FrmInizioPiu::mnuAutore_Click() {
-    const QString text =
-        QStringLiteral("Questo software didattico è stato ideato e realizzato dalla Squadra "
-                       "Filarino.\r\n"
-                       "Un grazie sincero a tutto lo staff delle Edizioni Scuola Aperta per la "
-                       "collaborazione.\r\n"
-                       "\r\n"
-                       "\r\n"
-                       "\r\n"
-                       "Per contattare l'autore:\r\n"
-                       "https://www.filarino.example\r\n"
-                       "autore@filarino.example");
-    shell_.services().messages.show(this, tk::ui::MessageIcon::Information,
-                                    QStringLiteral("WWW.FILARINO.EXAMPLE"), text);
+    showCredits(shell_.services().messages, this);
 }
 
 void FrmInizioPiu::queryUnload() {

@@ -5,8 +5,10 @@
 #include "Form1.h"
 #include "Form11.h"
 #include "Form12.h"
+#include "FrmFilarino.h"
 #include "FrmInizioPiu.h"
 #include "SoundSink.h"
+#include "frmTabellina.h"
 
 #include <QTimer>
 
@@ -18,6 +20,7 @@ Shell::Shell(Services services)
 Shell::~Shell() {
     // Windows still open when the program ends go with it, without their close handlers.
     ending_ = true;
+    delete exerciseWindow_.data();
     delete frmInizioPiu_.data();
     delete form1_.data();
     delete form11_.data();
@@ -35,6 +38,18 @@ template <typename T, typename Unload> void forget(QPointer<T>& slot, Unload unl
 
 } // namespace
 
+template <typename T> void Shell::showWorkingWindow(QPointer<T>& slot, const std::function<T*()>& make) {
+    if (!slot) {
+        slot = make();
+        connect(slot, &tk::ui::Window::unloaded, this, [&slot] { slot = nullptr; });
+        connect(slot, &QObject::destroyed, this, &Shell::windowGone);
+        QPointer<T> window = slot;
+        window->Form_Load();
+        if (!window) return;
+    }
+    slot->showModeless();
+}
+
 void Shell::loadForm1() {
     if (form1_) return;
     form1_ = new Form1([this] { showFrmInizioPiu(); });
@@ -44,14 +59,14 @@ void Shell::loadForm1() {
 
 void Shell::loadForm11() {
     if (form11_) return;
-    form11_ = new Form11([] {});
+    form11_ = new Form11([this] { showFrmFilarino(); });
     connect(form11_, &QObject::destroyed, this, &Shell::windowGone);
     form11_->Form_Load();
 }
 
 void Shell::loadForm12() {
     if (form12_) return;
-    form12_ = new Form12([] {});
+    form12_ = new Form12([this] { showFrmTabellina(); });
     connect(form12_, &QObject::destroyed, this, &Shell::windowGone);
     form12_->Form_Load();
 }
@@ -67,15 +82,7 @@ void Shell::unloadForm12() {
 }
 
 void Shell::showFrmInizioPiu() {
-    if (!frmInizioPiu_) {
-        frmInizioPiu_ = new FrmInizioPiu(*this, form1_);
-        connect(frmInizioPiu_, &tk::ui::Window::unloaded, this, [this] { frmInizioPiu_ = nullptr; });
-        connect(frmInizioPiu_, &QObject::destroyed, this, &Shell::windowGone);
-        QPointer<FrmInizioPiu> window = frmInizioPiu_;
-        window->Form_Load();
-        if (!window) return;
-    }
-    frmInizioPiu_->showModeless();
+    showWorkingWindow<FrmInizioPiu>(frmInizioPiu_, [this] { return new FrmInizioPiu(*this, form1_); });
 }
 
 void Shell::unloadFrmInizioPiu() {
@@ -86,8 +93,24 @@ FrmInizioPiu* Shell::frmInizioPiu() const {
     return frmInizioPiu_;
 }
 
+void Shell::showFrmFilarino() {
+    showWorkingWindow<ExerciseWindow>(exerciseWindow_, [this] { return new FrmFilarino(*this, form11_); });
+}
+
+void Shell::showFrmTabellina() {
+    showWorkingWindow<ExerciseWindow>(exerciseWindow_, [this] { return new frmTabellina(*this, form12_); });
+}
+
+void Shell::unloadExerciseWindow() {
+    forget(exerciseWindow_, [](ExerciseWindow* w) { w->unload(); });
+}
+
+ExerciseWindow* Shell::exerciseWindow() const {
+    return exerciseWindow_;
+}
+
 bool Shell::anyWindowLoaded() const {
-    return form1_ || form11_ || form12_ || frmInizioPiu_;
+    return form1_ || form11_ || form12_ || frmInizioPiu_ || exerciseWindow_;
 }
 
 void Shell::SuonaRisorsa(int id) {

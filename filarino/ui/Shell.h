@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 namespace tk {
 class Clock;
@@ -25,6 +26,7 @@ struct Modulo1;
 
 namespace filarino::ui {
 
+class ExerciseWindow;
 class FrmInizioPiu;
 
 // What the windows use from outside: the program-wide values and the seams for randomness, time, sound
@@ -58,10 +60,18 @@ public:
     void showFrmInizioPiu();
     void unloadFrmInizioPiu();
 
+    // Open the exercise window in front of its backdrop (Form11 or Form12), loading it first when needed,
+    // and bring it to the front. Only one exercise window is loaded at a time.
+    void showFrmFilarino();
+    void showFrmTabellina();
+    void unloadExerciseWindow();
+
     Form1* form1() const { return form1_; }
     Form11* form11() const { return form11_; }
     Form12* form12() const { return form12_; }
     FrmInizioPiu* frmInizioPiu() const;
+    // The loaded exercise window, FrmFilarino or frmTabellina, if any.
+    ExerciseWindow* exerciseWindow() const;
     bool anyWindowLoaded() const;
 
     // Plays sound resource `id` without waiting (cutting off the one playing), then lets pending window
@@ -77,12 +87,15 @@ signals:
 
 private:
     void windowGone();
+    // Loads the working window into `slot` with `make` unless it is loaded, then brings it to the front.
+    template <typename T> void showWorkingWindow(QPointer<T>& slot, const std::function<T*()>& make);
 
     Services services_;
     QPointer<Form1> form1_;
     QPointer<Form11> form11_;
     QPointer<Form12> form12_;
     QPointer<FrmInizioPiu> frmInizioPiu_;
+    QPointer<ExerciseWindow> exerciseWindow_;
     bool ending_ = false;
 };
 

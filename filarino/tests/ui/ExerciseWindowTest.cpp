@@ -1,0 +1,418 @@
+// The two exercise windows, driven through their handlers and real mouse events: opening, dragging keys into
+// the boxes, the verdicts, flashing, the times-table ending and the way back to the start window.
+#include "Button.h"
+#include "FilarinoFixture.h"
+#include "Frame.h"
+#include "FrmFilarino.h"
+#include "FrmInizioPiu.h"
+#include "Label.h"
+#include "MouseDriver.h"
+#include "frmTabellina.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMenuBar>
+#include <deque>
+
+namespace filarino::test {
+namespace {
+
+using namespace tk::ui::testing;
+using tk::ui::Label;
+
+// Gives the values queued by the test, then 0.5: a stray draw cannot shift the values meant for a later step.
+class QueuedRandom final : public tk::Random {
+public:
+    double next() override {
+        if (queue.empty()) return 0.5;
+        const double value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+    void mix(double) override {}
+    std::deque<double> queue;
+};
+
+// Over the range 1 to 10, r = 0.25 gives 3 and r = 0.35 gives 4.
+constexpr double kThree = 0.25, kFour = 0.35, kTen = 0.95;
+
+enum class Kind { Operation, TimesTable };
+
+class ExerciseWindowTest : public FilarinoFixture {
+protected:
+    void SetUp() override {
+        shell = std::make_unique<ui::Shell>(ui::Services{modulo, queued, clock, sound, messages});
+        ended = std::make_unique<QSignalSpy>(shell.get(), &ui::Shell::ended);
+        modulo.SuonoIniziale = true; // keep the start sound out of the recordings
+    }
+
+    // Chooses the exercise and the range 1 to 10 in the start window, as the pupil does.
+    ui::ExerciseWindow& open(Kind kind) {
+        shell->loadForm1();
+        ui::FrmInizioPiu* start = shell->frmInizioPiu();
+        start->Combo1->setCurrentIndex(kind == Kind::Operation ? 0 : 1);
+        start->Command4_Click();
+        settle();
+        ui::ExerciseWindow* window = shell->exerciseWindow();
+        EXPECT_NE(window, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return *window;
+    }
+
+    // "Nuovo filarino" with the given dots per row and rows.
+    void newArray(ui::ExerciseWindow& window, double perRow, double rows) {
+        queued.queue = {perRow, rows};
+        click(window.CmdOperazione);
+    }
+
+    static Label* key(ui::ExerciseWindow& window, int value) { return window.keys()[value - 1]; }
+
+    // Presses a key, moves over each widget in turn and releases over the last.
+    static void drag(Label* from, std::initializer_list<QWidget*> over) {
+        press(from, {5, 5});
+        QWidget* last = from;
+        for (QWidget* target : over) {
+            moveTo(target, target->rect().center());
+            last = target;
+        }
+        release(last, last->rect().center());
+    }
+
+    // Answers with a drag of each key over its own box only.
+    static void answer(ui::ExerciseWindow& window, int first, int second) {
+        drag(key(window, first), {window.LblNumero1});
+        drag(key(window, second), {window.LblNumero2});
+    }
+
+    QueuedRandom queued;
+};
+
+TEST_F(ExerciseWindowTest, OpeningClosesTheStartWindowAndWaitsForTheFirstArray) {
+    for (Kind kind : {Kind::Operation, Kind::TimesTable}) {
+        SetUp();
+        modulo.NumEsatte = 5; // left over from an earlier series
+        ui::ExerciseWindow& window = open(kind);
+        EXPECT_EQ(shell->frmInizioPiu(), nullptr);
+        EXPECT_EQ(shell->form1(), nullptr);
+        EXPECT_EQ(window.parentWidget(), kind == Kind::Operation ? static_cast<QWidget*>(shell->form11())
+                                                                 : static_cast<QWidget*>(shell->form12()));
+        EXPECT_EQ(modulo.NumEsatte, 0);
+        EXPECT_EQ(window.Label18->caption(), "  FILARINO DA  1 a 10");
+        EXPECT_EQ(window.LblIstruzione->caption(), "Clicca il pulsante \"Nuovo filarino\"");
+        EXPECT_EQ(window.LblEsito->caption(), " ");
+        for (QWidget* shown :
+             {static_cast<QWidget*>(window.CmdOperazione), static_cast<QWidget*>(window.CmdFine),
+              static_cast<QWidget*>(window.Image2), static_cast<QWidget*>(key(window, 10))})
+            EXPECT_TRUE(shown->isVisible());
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(window.LblNumero1), static_cast<QWidget*>(window.LblNumero2),
+              static_cast<QWidget*>(window.LblPer), static_cast<QWidget*>(window.LblVolte),
+              static_cast<QWidget*>(window.Label3), static_cast<QWidget*>(window.CmdVerifica)})
+            EXPECT_FALSE(hidden->isVisible());
+        EXPECT_FALSE(window.Timer1.isActive());
+        EXPECT_FALSE(window.Image2->isEmpty()); // the hint arrow
+
+        // Before the first array the keys do not drag and nothing fills.
+        drag(key(window, 3), {window.Frame1});
+        EXPECT_FALSE(window.keypadDrag().outline() && window.keypadDrag().outline()->isVisible());
+        EXPECT_EQ(window.exercise().state(), Exercise::State::Waiting);
+        TearDown();
+    }
+}
+
+TEST_F(ExerciseWindowTest, DragOverTheFirstBoxOnToTheSecondFillsBothAndOffersTheCheck) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    EXPECT_TRUE(window.LblNumero1->isVisible());
+    EXPECT_TRUE(window.keypadDrag().isEnabled());
+
+    drag(key(window, 7), {window.LblNumero1, window.LblNumero2});
+    EXPECT_EQ(window.LblNumero1->caption(), "7");
+    EXPECT_EQ(window.LblNumero2->caption(), "7");
+    EXPECT_TRUE(window.CmdVerifica->isVisible());
+    EXPECT_FALSE(window.CmdOperazione->isVisible());
+
+    // A later drag replaces a box and the check stays offered.
+    drag(key(window, 10), {window.LblNumero1});
+    EXPECT_EQ(window.LblNumero1->caption(), "10");
+    EXPECT_TRUE(window.CmdVerifica->isVisible());
+}
+
+TEST_F(ExerciseWindowTest, SecondBoxRefusesKeysUntilTheFirstIsFilled) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    drag(key(window, 4), {window.LblNumero2});
+    EXPECT_EQ(window.LblNumero2->caption(), "");
+    EXPECT_FALSE(window.CmdVerifica->isVisible());
+    drag(key(window, 3), {window.LblNumero1});
+    EXPECT_FALSE(window.CmdVerifica->isVisible());
+    drag(key(window, 4), {window.LblNumero2});
+    EXPECT_TRUE(window.CmdVerifica->isVisible());
+}
+
+TEST_F(ExerciseWindowTest, RightAnswerShowsPortraitsVerdictAndTable) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    answer(window, 3, 4);
+    clock.advance(8.6);
+    // The verdict's sound at r = 0.5 is 108 + 3; then one portrait per dot.
+    queued.queue = {0.5};
+    for (int i = 0; i < 12; ++i)
+        queued.queue.push_back(i / 99.0);
+    click(window.CmdVerifica);
+
+    EXPECT_EQ(window.LblEsito->caption(), "E s a t t o");
+    EXPECT_EQ(sound.ids(), std::vector<int>{111});
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_FALSE(window.Shape1[i]->isVisible()) << i;
+        EXPECT_TRUE(window.Image1[i]->isVisible()) << i;
+        EXPECT_EQ(window.Image1[i]->pictureId(), 100 + i) << i;
+        EXPECT_FALSE(window.Image1[i]->isEmpty()) << i;
+    }
+    EXPECT_EQ(window.lblOperazione->caption(), "1");
+    EXPECT_EQ(window.lblRisEsatte->caption(), "1");
+    EXPECT_EQ(window.lblRisErrate->caption(), ""); // shown only once it changes
+    EXPECT_EQ(window.lblTempoParziale->caption(), " 8");
+    EXPECT_EQ(window.lblTempoTotale->caption(), " 8");
+    EXPECT_TRUE(window.CmdOperazione->isVisible());
+    EXPECT_FALSE(window.CmdVerifica->isVisible());
+    EXPECT_EQ(window.LblIstruzione->caption(), "Clicca il pulsante \"Nuovo filarino\"");
+    EXPECT_FALSE(window.Timer1.isActive());
+    EXPECT_FALSE(window.keypadDrag().isEnabled());
+
+    // The next array takes the portraits away with the old dots.
+    newArray(window, 0.0, 0.0);
+    EXPECT_EQ(window.Shape1.upperBound(), 2);
+    EXPECT_EQ(window.Image1.upperBound(), 2);
+    EXPECT_FALSE(window.Image1[1]->isVisible());
+    EXPECT_TRUE(window.Shape1[1]->isVisible());
+    EXPECT_EQ(window.lblOperazione->caption(), "2");
+}
+
+TEST_F(ExerciseWindowTest, WrongAnswerKeepsTheDotsInTheirLastColours) {
+    ui::ExerciseWindow& window = open(Kind::TimesTable);
+    newArray(window, kThree, kFour);
+    window.Timer1_Timer();
+    const QColor fill = window.Shape1[5]->fillColour();
+    answer(window, 4, 3); // transposed
+    queued.queue = {0.0};
+    click(window.CmdVerifica);
+
+    EXPECT_EQ(window.LblEsito->caption(), "E r r a t o");
+    EXPECT_EQ(sound.ids(), std::vector<int>{102});
+    EXPECT_TRUE(window.Shape1[5]->isVisible());
+    EXPECT_FALSE(window.Image1[5]->isVisible());
+    EXPECT_EQ(window.Shape1[5]->fillColour(), fill);
+    EXPECT_FALSE(window.Timer1.isActive());
+    EXPECT_EQ(window.lblRisEsatte->caption(), "");
+    EXPECT_EQ(window.lblRisErrate->caption(), "1");
+    auto& tables = static_cast<ui::frmTabellina&>(window);
+    EXPECT_EQ(tables.LblVolte->caption(), "volte");
+    EXPECT_FALSE(tables.lblRisultato->isVisible());
+}
+
+TEST_F(ExerciseWindowTest, TimesTableRightAnswerReadsThreeTimesFourMakesTwelve) {
+    auto& window = static_cast<ui::frmTabellina&>(open(Kind::TimesTable));
+    EXPECT_FALSE(window.lblRisultato->isVisible());
+    newArray(window, kThree, kFour);
+    answer(window, 3, 4);
+    click(window.CmdVerifica);
+    EXPECT_EQ(window.LblNumero1->caption(), "3");
+    EXPECT_EQ(window.LblPer->caption(), "x");
+    EXPECT_EQ(window.LblNumero2->caption(), "4");
+    EXPECT_EQ(window.LblVolte->caption(), "fa");
+    EXPECT_TRUE(window.lblRisultato->isVisible());
+    EXPECT_EQ(window.lblRisultato->caption(), "12");
+
+    newArray(window, kTen, kTen);
+    EXPECT_EQ(window.LblVolte->caption(), "volte");
+    EXPECT_FALSE(window.lblRisultato->isVisible());
+    answer(window, 10, 10);
+    click(window.CmdVerifica);
+    EXPECT_EQ(window.lblRisultato->caption(), "100");
+}
+
+TEST_F(ExerciseWindowTest, TenAndHundredAreReadInFullInTheNarrowBoxes) {
+    auto& window = static_cast<ui::frmTabellina&>(open(Kind::TimesTable));
+    newArray(window, kTen, kTen);
+    answer(window, 10, 10);
+    click(window.CmdVerifica);
+    for (Label* box : {window.LblNumero1, window.LblNumero2, window.lblRisultato}) {
+        const int inner = box->width() - 4;
+        EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->caption()), inner)
+            << box->caption().toStdString();
+    }
+    // A single digit keeps the full 60 pt size.
+    newArray(window, kThree, kFour);
+    answer(window, 3, 4);
+    EXPECT_EQ(window.LblNumero1->font().pixelSize(), 80);
+}
+
+TEST_F(ExerciseWindowTest, SecondCheckClickQueuedDuringTheVerdictSoundIsNotJudged) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    answer(window, 3, 4);
+    // The pupil clicks again while the first click's sound starts: the click waits in the queue.
+    const QPoint centre = window.CmdVerifica->rect().center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            window.CmdVerifica,
+            new QMouseEvent(type, centre, window.CmdVerifica->mapToGlobal(centre), Qt::LeftButton,
+                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::NoModifier));
+    window.CmdVerifica_Click();
+    settle();
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(modulo.NumEsatte, 1);
+    EXPECT_EQ(modulo.NumErrate, 0);
+    EXPECT_EQ(window.lblRisEsatte->caption(), "1");
+    EXPECT_EQ(window.lblRisErrate->caption(), "");
+    EXPECT_TRUE(window.CmdOperazione->isVisible());
+}
+
+TEST_F(ExerciseWindowTest, WindowClosedWhileTheVerdictSoundYieldsIsLeftAlone) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    answer(window, 3, 4);
+    // The close box is clicked while the sound starts, and the window is destroyed before the handler goes
+    // on.
+    QTimer::singleShot(0, &window, [&window] {
+        window.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    window.CmdVerifica_Click();
+    settle();
+    EXPECT_EQ(shell->exerciseWindow(), nullptr);
+    EXPECT_NE(shell->frmInizioPiu(), nullptr);
+    EXPECT_EQ(modulo.NumEsatte, 1);
+}
+
+TEST_F(ExerciseWindowTest, ClosingDuringAnExerciseReturnsToTheStartWindowWithoutCountingIt) {
+    struct Case {
+        Kind kind;
+        const char* how;
+    };
+    for (const Case& c : {Case{Kind::Operation, "close box"}, Case{Kind::Operation, "Esci button"},
+                          Case{Kind::TimesTable, "Esci menu"}, Case{Kind::TimesTable, "Esci button"}}) {
+        SetUp();
+        ui::ExerciseWindow& window = open(c.kind);
+        newArray(window, kThree, kFour);
+        drag(key(window, 3), {window.LblNumero1});
+        const std::string how = c.how;
+        if (how == "close box")
+            window.close();
+        else if (how == "Esci menu")
+            window.MnuEsci->trigger();
+        else
+            click(window.CmdFine);
+        settle();
+        EXPECT_EQ(shell->exerciseWindow(), nullptr) << how;
+        EXPECT_EQ(shell->form11(), nullptr) << how;
+        EXPECT_EQ(shell->form12(), nullptr) << how;
+        ASSERT_NE(shell->frmInizioPiu(), nullptr) << how;
+        EXPECT_TRUE(shell->frmInizioPiu()->isVisible()) << how;
+        EXPECT_TRUE(shell->form1()->isVisible()) << how;
+        EXPECT_EQ(modulo.NumOperazioni, 1) << how;
+        EXPECT_EQ(modulo.NumEsatte + modulo.NumErrate, 0) << how;
+        EXPECT_EQ(ended->count(), 0) << how;
+        EXPECT_TRUE(sound.played.empty()) << how;
+        // No yellow or pink backdrop is left behind the start window.
+        int visibleWindows = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            visibleWindows += top->isVisible() ? 1 : 0;
+        EXPECT_EQ(visibleWindows, 2) << how;
+        TearDown();
+    }
+}
+
+TEST_F(ExerciseWindowTest, TimerFlashesEveryDotAndBlinksTheCheckButton) {
+    struct Case {
+        Kind kind;
+        QColor afterFirstTick;
+    };
+    for (const Case& c :
+         {Case{Kind::Operation, QColor(255, 255, 192)}, Case{Kind::TimesTable, QColor(192, 192, 0)}}) {
+        SetUp();
+        ui::ExerciseWindow& window = open(c.kind);
+        newArray(window, kTen, kTen);
+        EXPECT_TRUE(window.Timer1.isActive());
+        EXPECT_EQ(window.Timer1.interval(), 200);
+        // Border then fill, red, green and blue each: 255 r.
+        queued.queue.clear();
+        for (int i = 0; i < 100 * 6; ++i)
+            queued.queue.push_back(i % 6 / 5.0);
+        window.Timer1_Timer();
+        EXPECT_EQ(window.CmdVerifica->face(), c.afterFirstTick);
+        for (int i = 1; i <= 100; ++i) {
+            EXPECT_EQ(window.Shape1[i]->borderColour(), QColor(0, 51, 102)) << i;
+            EXPECT_EQ(window.Shape1[i]->fillColour(), QColor(153, 204, 255)) << i;
+        }
+        window.Timer1_Timer();
+        EXPECT_NE(window.CmdVerifica->face(), c.afterFirstTick);
+        TearDown();
+    }
+}
+
+TEST_F(ExerciseWindowTest, TenRowsOfTenDotsStandInTheFrameEachAboveItsRuledLine) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kTen, kTen);
+    ASSERT_EQ(window.exercise().dotCount(), 100);
+    EXPECT_EQ(window.Shape1.upperBound(), 101);
+    for (int i = 1; i <= 100; ++i) {
+        const int row = (i - 1) / 10, column = (i - 1) % 10;
+        const QRect dot = window.Shape1[i]->geometry();
+        EXPECT_EQ(dot.topLeft(), QPoint(12 + 36 * column, 14 + 37 * row)) << i;
+        EXPECT_EQ(dot.size(), QSize(26, 26));
+        const int lineY = 46 + 37 * row;
+        EXPECT_LT(dot.bottom(), lineY) << i;
+        EXPECT_GT(dot.bottom(), lineY - 37) << i;
+        EXPECT_TRUE(window.Frame4->rect().contains(dot)) << i;
+        EXPECT_TRUE(window.Image1[i]->geometry().contains(dot)) << i;
+    }
+}
+
+TEST_F(ExerciseWindowTest, ControlsStandWhereEachWindowPutsThem) {
+    struct Case {
+        Kind kind;
+        QString caption;
+        QRect frame1, box, verifica, operazione;
+        bool autore;
+    };
+    for (const Case& c :
+         {Case{Kind::Operation, "  DALLO FILARINO ALL'OPERAZIONE", QRect(389, 58, 399, 152),
+               QRect(15, 46, 107, 89), QRect(399, 499, 251, 33), QRect(401, 499, 250, 33), false},
+          Case{Kind::TimesTable, "DALLO FILARINO ALLE TABELLINE", QRect(389, 59, 400, 152),
+               QRect(9, 45, 83, 81), QRect(399, 502, 251, 33), QRect(405, 502, 245, 33), true}}) {
+        SetUp();
+        ui::ExerciseWindow& window = open(c.kind);
+        EXPECT_EQ(window.windowTitle(), c.caption);
+        EXPECT_EQ(window.client()->size(), QSize(792, 554));
+        EXPECT_EQ(window.Frame1->geometry(), c.frame1);
+        EXPECT_EQ(window.LblNumero1->geometry(), c.box);
+        EXPECT_EQ(window.CmdVerifica->geometry(), c.verifica);
+        EXPECT_EQ(window.CmdOperazione->geometry(), c.operazione);
+        EXPECT_EQ(window.CmdOperazione->face(), QColor(128, 255, 128));
+        EXPECT_EQ(window.CmdFine->cursor().hotSpot(), QPoint(4, 0));
+        EXPECT_EQ(key(window, 10)->caption(), "10");
+        EXPECT_EQ(key(window, 10)->mapTo(window.client(), QPoint()), QPoint(389 + 314, 223 + 73));
+        EXPECT_EQ(window.lblTempoTotale->toolTip(), "Secondi impiegati per ogni esercizio");
+        EXPECT_EQ(window.frmElaborazione->lineCount(), 4);
+        EXPECT_EQ(window.Frame4->lineCount(), 10);
+        EXPECT_EQ(window.menuBar()->actions().size(), c.autore ? 3 : 2);
+        TearDown();
+    }
+}
+
+TEST_F(ExerciseWindowTest, BackdropClickBringsTheExerciseWindowBackAndAutoreShowsTheCredits) {
+    auto& window = static_cast<ui::frmTabellina&>(open(Kind::TimesTable));
+    window.hide();
+    emit shell->form12()->clicked();
+    EXPECT_EQ(shell->exerciseWindow(), &window); // shown again, not opened twice
+    EXPECT_TRUE(window.isVisible());
+    window.mnuAutore->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, tk::ui::MessageIcon::Information);
+}
+
+} // namespace
+} // namespace filarino::test

@@ -1,0 +1,396 @@
+// The exercise window: layout, the road of one exercise from "Nuovo filarino" to the verdict, flashing and
+// closing.
+#include "ExerciseWindow.h"
+
+#include "Button.h"
+#include "Captions.h"
+#include "Draws.h"
+#include "Fonts.h"
+#include "Frame.h"
+#include "HandCursor.h"
+#include "Label.h"
+#include "Modulo1.h"
+#include "Picture.h"
+#include "Resources.h"
+#include "Shape.h"
+#include "Shell.h"
+#include "Units.h"
+
+#include <QMenuBar>
+#include <QPointer>
+
+namespace filarino::ui {
+
+using tk::ui::Button;
+using tk::ui::Frame;
+using tk::ui::Label;
+using tk::ui::makeFont;
+using tk::ui::Picture;
+using tk::ui::Shape;
+
+namespace {
+
+const QColor kPaleYellow(255, 255, 192);
+const QColor kApricot(255, 224, 192);
+const QColor kDarkRed(192, 0, 0);
+const QColor kBlue(0, 0, 255);
+// The check button blinks between these two faces.
+const QColor kVerificaDim = kPaleYellow;
+const QColor kVerificaBright(192, 192, 0);
+
+const QString kClickNew = QStringLiteral("Clicca il pulsante \"Nuovo filarino\"");
+
+QFont arial(double points) {
+    return makeFont(QStringLiteral("Arial"), points);
+}
+
+Label* makeLabel(QWidget* parent, const QString& caption, double left, double top, double width,
+                 double height, const QFont& font, QColor fore) {
+    auto* label = new Label(parent, caption, left, top, width, height);
+    label->setFont(font);
+    label->setForeColour(fore);
+    return label;
+}
+
+QColor toColour(FlashColour c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+} // namespace
+
+ExerciseWindow::ExerciseWindow(Shell& shell, QWidget* backdrop, const Layout& layout)
+    : Window(backdrop, layout.caption, 11880, 8310, kPaleYellow)
+    , shell_(shell)
+    , exercise_(shell.services().modulo, shell.services().clock, shell.services().random) {
+    buildMenu();
+    buildBanners(layout);
+    buildArrayFrame(layout);
+    buildAnswerArea(layout);
+    buildKeypad();
+    buildResults(layout);
+    buildButtons(layout);
+
+    Timer1.setInterval(200);
+    connect(&Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1_Timer);
+}
+
+void ExerciseWindow::buildMenu() {
+    QMenuBar* menu = menuBar();
+    MnuEsci = menu->addAction(QStringLiteral("Esci"), this, &ExerciseWindow::MnuEsci_Click);
+    // An entry with no caption and no action: a gap after "Esci".
+    vuoto1 = menu->addAction(QStringLiteral("    "));
+    vuoto1->setEnabled(false);
+}
+
+void ExerciseWindow::buildBanners(const Layout& layout) {
+    const Box& one = layout.label1;
+    Label1 =
+        makeLabel(client(), layout.title, one.left, one.top, one.width, one.height, arial(20.25), Qt::black);
+    const Box& range = layout.label18;
+    Label18 = makeLabel(client(), {}, range.left, range.top, range.width, range.height, arial(20.25),
+                        QColor(255, 0, 0));
+}
+
+void ExerciseWindow::buildArrayFrame(const Layout& layout) {
+    const Box& f = layout.frame4;
+    Frame4 = new Frame(client(), f.left, f.top, f.width, f.height, kPaleYellow);
+    // One ruled line under each of the ten possible rows.
+    for (int row = 0; row < 10; ++row) {
+        const double y = 690 + 555 * row;
+        Frame4->drawLine(0, y, 5600, y, QColor(128, 128, 128));
+    }
+    auto* dot = new Shape(Frame4, Shape::Kind::Circle, 165, 1350, 390, 390);
+    dot->setBorderWidth(3);
+    dot->setFillColour(QColor(255, 0, 0));
+    dot->hide();
+    Shape1 = tk::ui::ControlArray<Shape>(dot);
+    auto* picture = new Picture(Frame4, 150, 2400, 480, 480);
+    picture->hide();
+    Image1 = tk::ui::ControlArray<Picture>(picture);
+}
+
+tk::ui::Label* ExerciseWindow::makeAnswerBox(Box place) {
+    auto* box = makeLabel(Frame1, {}, place.left, place.top, place.width, place.height, arial(60), kBlue);
+    box->setBackColour(kPaleYellow);
+    box->setAlign(Label::Align::Centre);
+    box->setBorder(true);
+    return box;
+}
+
+void ExerciseWindow::setBoxCaption(Label* box, const QString& caption) {
+    QFont font = arial(60);
+    constexpr int kBorderPx = 2;
+    const int room = box->width() - 2 * kBorderPx;
+    const int needed = QFontMetrics(font).horizontalAdvance(caption);
+    if (needed > room) font.setPixelSize(font.pixelSize() * room / needed);
+    box->setFont(font);
+    box->setCaption(caption);
+}
+
+void ExerciseWindow::buildAnswerArea(const Layout& layout) {
+    const Box& f = layout.frame1;
+    Frame1 = new Frame(client(), f.left, f.top, f.width, f.height, kPaleYellow);
+    const QFont question = makeFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const Box& q1 = layout.label3;
+    Label3 = makeLabel(Frame1, QStringLiteral("Quanti  pallini in una riga ?"), q1.left, q1.top, q1.width,
+                       q1.height, question, kDarkRed);
+    const Box& q2 = layout.label15;
+    Label15 = makeLabel(Frame1, QStringLiteral("Quante righe ?"), q2.left, q2.top, q2.width, q2.height,
+                        question, kDarkRed);
+    LblNumero1 = makeAnswerBox(layout.lblNumero1);
+    LblNumero2 = makeAnswerBox(layout.lblNumero2);
+    const Box& per = layout.lblPer;
+    LblPer = makeLabel(Frame1, QStringLiteral("x"), per.left, per.top, per.width, per.height,
+                       arial(layout.signPoints), kDarkRed);
+    const Box& volte = layout.lblVolte;
+    LblVolte = makeLabel(Frame1, QStringLiteral("volte"), volte.left, volte.top, volte.width, volte.height,
+                         arial(layout.signPoints), kDarkRed);
+    for (Label* onFrame : {Label3, Label15, LblPer, LblVolte})
+        onFrame->setTransparent(true);
+
+    keypadDrag_ = new tk::ui::InWindowDrag(this);
+    keypadDrag_->addTarget(LblNumero1, [this](QWidget* source, tk::ui::InWindowDrag::DragState state) {
+        LblNumero1_DragOver(source, state);
+    });
+    keypadDrag_->addTarget(LblNumero2, [this](QWidget* source, tk::ui::InWindowDrag::DragState state) {
+        LblNumero2_DragOver(source, state);
+    });
+}
+
+void ExerciseWindow::buildKeypad() {
+    frmTastierino = new Frame(client(), 5835, 3345, 5985, 1980, kPaleYellow, Frame::Border::Etched,
+                              QStringLiteral("TASTIERINO"));
+    frmTastierino->setFont(arial(12));
+    auto key = [this](const QString& caption, double left, double top) {
+        auto* label = makeLabel(frmTastierino, caption, left, top, 1035, 465, arial(21.75), kDarkRed);
+        label->setBackColour(QColor(255, 255, 128));
+        label->setAlign(Label::Align::Centre);
+        label->setCursor(handCursor());
+        keypadDrag_->addSource(label);
+        return label;
+    };
+    Label4 = key(QStringLiteral("1"), 150, 555);
+    Label5 = key(QStringLiteral("2"), 1290, 555);
+    Label6 = key(QStringLiteral("3"), 2430, 555);
+    Label2 = key(QStringLiteral("4"), 3570, 555);
+    Label7 = key(QStringLiteral("5"), 4710, 555);
+    Label10 = key(QStringLiteral("6"), 150, 1095);
+    Label11 = key(QStringLiteral("7"), 1290, 1095);
+    Label12 = key(QStringLiteral("8"), 2430, 1095);
+    Label13 = key(QStringLiteral("9"), 3570, 1095);
+    Label14 = key(QStringLiteral("10"), 4710, 1095);
+}
+
+std::array<tk::ui::Label*, 10> ExerciseWindow::keys() const {
+    return {Label4, Label5, Label6, Label2, Label7, Label10, Label11, Label12, Label13, Label14};
+}
+
+void ExerciseWindow::buildResults(const Layout& layout) {
+    LblIstruzione = makeLabel(client(), {}, 5820, 5340, 6000, 285, arial(12), QColor(0, 0, 192));
+    LblIstruzione->setBackColour(QColor(192, 255, 255));
+    LblIstruzione->setAlign(Label::Align::Centre);
+    const Box& e = layout.lblEsito;
+    LblEsito = makeLabel(client(), QStringLiteral(" "), e.left, e.top, e.width, e.height, arial(48), kBlue);
+    LblEsito->setBackColour(kApricot);
+    LblEsito->setAlign(Label::Align::Centre);
+    const Box& arrow = layout.image2;
+    Image2 = new Picture(client(), arrow.left, arrow.top, arrow.width, arrow.height);
+    Image2->setPicture(tk::ui::resourcePixmap(QStringLiteral("PICTURE"), 1));
+    Image2->setPictureId(1);
+
+    const Box& f = layout.frmElaborazione;
+    frmElaborazione = new Frame(client(), f.left, f.top, f.width, f.height, kApricot, Frame::Border::Etched,
+                                QStringLiteral("ELABORAZIONE"));
+    frmElaborazione->setFont(arial(12));
+    const QFont header = makeFont(QStringLiteral("MS Sans Serif"), 8.25);
+    Label8 = makeLabel(frmElaborazione,
+                       QStringLiteral("Operaz.     Risposte       Risposte       Tempo          Tempo "), 150,
+                       315, 5385, 255, header, Qt::black);
+    Label9 = makeLabel(frmElaborazione,
+                       QStringLiteral("         esatte          errate           parziale         totale"),
+                       615, 525, 4710, 255, header, Qt::black);
+    // Opaque, so the column separators run only between the cells below the headings.
+    Label8->setBackColour(kApricot);
+    Label9->setBackColour(kApricot);
+    auto cell = [this](double left, double width, QColor fore) {
+        auto* label = makeLabel(frmElaborazione, {}, left, 825, width, 480, arial(15.75), fore);
+        label->setBackColour(tk::ui::systemWindowColour());
+        label->setAlign(Label::Align::Centre);
+        label->setBorder(true);
+        return label;
+    };
+    lblOperazione = cell(layout.lblOperazioneLeft, 660, QColor(0, 192, 0));
+    lblRisEsatte = cell(1241, 690, kBlue);
+    lblRisErrate = cell(2377, 690, kBlue);
+    lblTempoParziale = cell(3513, 690, QColor(255, 0, 0));
+    lblTempoTotale = cell(4650, 690, QColor(255, 0, 0));
+    lblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
+    lblTempoTotale->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
+    for (double x : {1005.0, layout.line5X, layout.line6X, 4440.0})
+        frmElaborazione->drawLine(x, 440, x, 1310, tk::ui::systemTextColour());
+}
+
+void ExerciseWindow::buildButtons(const Layout& layout) {
+    auto button = [this](const QString& caption, const Box& place, QColor face) {
+        auto* b = new Button(client(), caption, place.left, place.top, place.width, place.height, face);
+        b->setFont(arial(12));
+        b->setCursor(handCursor());
+        return b;
+    };
+    CmdOperazione = button(QStringLiteral("Nuovo filarino"), layout.cmdOperazione, QColor(128, 255, 128));
+    CmdVerifica = button(QStringLiteral("C o n t r o l l a"), layout.cmdVerifica, layout.cmdVerificaFace);
+    CmdFine = button(QStringLiteral("Esci"), layout.cmdFine, kPaleYellow);
+    connect(CmdOperazione, &Button::clicked, this, &ExerciseWindow::CmdOperazione_Click);
+    connect(CmdVerifica, &Button::clicked, this, &ExerciseWindow::CmdVerifica_Click);
+    connect(CmdFine, &Button::clicked, this, &ExerciseWindow::CmdFine_Click);
+}
+
+void ExerciseWindow::Form_Load() {
+    shell_.unloadFrmInizioPiu();
+    showModeless();
+    Label1->setBackColour(QColor(255, 240, 150));
+    Label1->setForeColour(QColor(250, 170, 110));
+    Label18->setBackColour(QColor(250, 200, 110));
+    const Modulo1& modulo = shell_.services().modulo;
+    Label18->setCaption(QString::fromStdString(rangeTitle(modulo.NumeroMinimo, modulo.NumeroMassimo)));
+    // The series' counters were zeroed when the exercise was made with the window.
+    LblPer->hide();
+    LblVolte->hide();
+    CmdVerifica->hide();
+    CmdOperazione->show();
+    LblIstruzione->setCaption(kClickNew);
+    for (Label* answering : {Label3, Label15, LblNumero1, LblNumero2})
+        answering->hide();
+}
+
+void ExerciseWindow::CmdOperazione_Click() {
+    const std::optional<Exercise::NewArray> array = exercise_.NuovoFilarino();
+    if (!array) return; // the open exercise has not been checked yet
+    Image2->hide();
+    Timer1.start();
+    beginFact();
+    for (Label* answering : {Label3, Label15, LblVolte, LblPer, LblNumero1, LblNumero2})
+        answering->show();
+    setBoxCaption(LblNumero1, {});
+    setBoxCaption(LblNumero2, {});
+    lblOperazione->setCaption(QString::number(shell_.services().modulo.NumOperazioni));
+    CmdOperazione->hide();
+    CmdVerifica->hide();
+    DisegnaPallini(*array);
+    keypadDrag_->setEnabled(exercise_.keypadDraggable());
+    AvviaRisposta();
+}
+
+void ExerciseWindow::DisegnaPallini(const Exercise::NewArray& array) {
+    for (int i = 1; i <= array.previousDotCount; ++i) {
+        Shape1.unload(i);
+        Image1.unload(i);
+    }
+    const int count = exercise_.dotCount();
+    for (int i = 1; i <= count; ++i) {
+        Shape1.load(i);
+        Image1.load(i);
+    }
+    // Dot numbers run row by row, so this lays the rows out from the top.
+    for (int i = 1; i <= count; ++i) {
+        const DotPlace circle = exercise_.circlePlace(i);
+        const DotPlace picture = exercise_.picturePlace(i);
+        Shape1[i]->move(tk::ui::twipsPoint(circle.leftTwips, circle.topTwips));
+        Image1[i]->move(tk::ui::twipsPoint(picture.leftTwips, picture.topTwips));
+        Shape1[i]->show();
+    }
+}
+
+void ExerciseWindow::AvviaRisposta() {
+    LblIstruzione->setCaption(QStringLiteral("Trascina i numeri del tastierino nelle caselle in alto"));
+    exercise_.AvviaRisposta();
+    LblPer->show();
+    LblVolte->show();
+    LblEsito->setCaption({});
+}
+
+void ExerciseWindow::LblNumero1_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState) {
+    auto* key = qobject_cast<Label*>(source);
+    if (!key || !exercise_.RiempiCasella1(key->caption().toStdString())) return;
+    setBoxCaption(LblNumero1, key->caption());
+}
+
+void ExerciseWindow::LblNumero2_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState) {
+    auto* key = qobject_cast<Label*>(source);
+    if (!key || !exercise_.RiempiCasella2(key->caption().toStdString())) return;
+    setBoxCaption(LblNumero2, key->caption());
+    CmdVerifica->show();
+}
+
+void ExerciseWindow::CmdVerifica_Click() {
+    // One verdict per exercise: a click that arrives while the verdict's sound starts finds nothing to judge.
+    const std::optional<Exercise::Verdict> verdict = exercise_.Verifica();
+    if (!verdict) return;
+    Timer1.stop();
+    keypadDrag_->setEnabled(false);
+
+    tk::Random& random = shell_.services().random;
+    // The sound lets queued events run, and one of them may close this window.
+    const QPointer<ExerciseWindow> alive(this);
+    if (verdict->right) {
+        LblEsito->setCaption(QStringLiteral("E s a t t o"));
+        completeFact();
+        shell_.SuonaRisorsa(drawVerdictSound(random, true));
+        if (!alive || isUnloading()) return;
+        MostraFigure();
+        lblRisEsatte->setCaption(QString::number(verdict->count));
+    } else {
+        LblEsito->setCaption(QStringLiteral("E r r a t o"));
+        shell_.SuonaRisorsa(drawVerdictSound(random, false));
+        if (!alive || isUnloading()) return;
+        lblRisErrate->setCaption(QString::number(verdict->count));
+    }
+    CmdOperazione->show();
+    CmdVerifica->hide();
+    LblIstruzione->setCaption(kClickNew);
+    CmdOperazione->setText(QStringLiteral("Nuovo filarino"));
+    lblTempoParziale->setCaption(QString::fromStdString(verdict->partialTimeText));
+    lblTempoTotale->setCaption(QString::fromStdString(verdict->totalTimeText));
+}
+
+void ExerciseWindow::MostraFigure() {
+    tk::Random& random = shell_.services().random;
+    for (int i = 1; i <= exercise_.dotCount(); ++i) {
+        Shape1[i]->hide();
+        const int id = drawPortraitId(random);
+        Picture* picture = Image1[i];
+        picture->setPicture(tk::ui::resourcePixmap(QStringLiteral("ICON"), id));
+        picture->setPictureId(id);
+        picture->show();
+    }
+}
+
+void ExerciseWindow::Timer1_Timer() {
+    // The check button blinks even while it is hidden, so it appears in either face.
+    CmdVerifica->setFace(CmdVerifica->face() == kVerificaDim ? kVerificaBright : kVerificaDim);
+    tk::Random& random = shell_.services().random;
+    for (int i = 1; i <= exercise_.dotCount(); ++i) {
+        Shape* dot = Shape1[i];
+        dot->setBorderColour(toColour(drawFlashColour(random)));
+        dot->setFillColour(toColour(drawFlashColour(random)));
+    }
+}
+
+void ExerciseWindow::CmdFine_Click() {
+    unloadBackdrop();
+    unload();
+}
+
+void ExerciseWindow::MnuEsci_Click() {
+    unload();
+}
+
+// However the window closes, an open exercise is abandoned without a verdict and the start window returns.
+void ExerciseWindow::queryUnload() {
+    Timer1.stop();
+    keypadDrag_->setEnabled(false);
+    unloadBackdrop();
+    shell_.loadForm1();
+}
+
+} // namespace filarino::ui

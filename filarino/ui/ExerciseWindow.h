@@ -1,0 +1,121 @@
+// The window shared by filarino's two exercises: a flashing array of dots, the keypad whose keys are dragged
+// into two answer boxes, the check with its verdict, sound and reward portraits, the results table, and the
+// way back to the start window.
+#pragma once
+
+#include "ControlArray.h"
+#include "Exercise.h"
+#include "InWindowDrag.h"
+#include "Picture.h"
+#include "Shape.h"
+#include "Window.h"
+
+#include <QTimer>
+#include <array>
+
+class QAction;
+
+namespace tk::ui {
+class Button;
+class Frame;
+class Label;
+} // namespace tk::ui
+
+namespace filarino::ui {
+
+class Shell;
+
+class ExerciseWindow : public tk::ui::Window {
+    Q_OBJECT
+public:
+    // A place in twips, relative to the control's container.
+    struct Box {
+        double left, top, width, height;
+    };
+    // Captions and places in which the two exercise windows differ.
+    struct Layout {
+        QString caption; // of the window
+        QString title;   // of Label1
+        Box label1, label18, frame4, frame1, label3, label15, lblNumero1, lblNumero2, lblPer, lblVolte;
+        double signPoints; // font size of "x" and "volte"
+        Box lblEsito, image2, frmElaborazione;
+        double lblOperazioneLeft;
+        double line5X, line6X; // the two inner column separators of the results table
+        Box cmdOperazione, cmdVerifica, cmdFine;
+        QColor cmdVerificaFace; // before its first flash
+    };
+
+    // Runs once, right after the window is made: closes the start window, shows this one and starts a series.
+    void Form_Load();
+
+    // Event handlers, public so that tests can drive them as the pupil would.
+    void CmdOperazione_Click();
+    void CmdVerifica_Click();
+    void CmdFine_Click();
+    void MnuEsci_Click();
+    // A dragged key enters, moves over or leaves an answer box.
+    void LblNumero1_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState state);
+    void LblNumero2_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState state);
+    void Timer1_Timer();
+
+    const Exercise& exercise() const { return exercise_; }
+    const tk::ui::InWindowDrag& keypadDrag() const { return *keypadDrag_; }
+    // The ten keypad keys, by their captions "1" to "10".
+    std::array<tk::ui::Label*, 10> keys() const;
+
+    tk::ui::Label *Label1 = nullptr, *Label18 = nullptr;
+    tk::ui::Frame *Frame4 = nullptr, *Frame1 = nullptr, *frmTastierino = nullptr, *frmElaborazione = nullptr;
+    tk::ui::ControlArray<tk::ui::Shape> Shape1{nullptr};
+    tk::ui::ControlArray<tk::ui::Picture> Image1{nullptr};
+    tk::ui::Label *Label3 = nullptr, *Label15 = nullptr, *LblNumero1 = nullptr, *LblNumero2 = nullptr,
+                  *LblPer = nullptr, *LblVolte = nullptr;
+    tk::ui::Label *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label2 = nullptr,
+                  *Label7 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+                  *Label13 = nullptr, *Label14 = nullptr;
+    tk::ui::Label *LblIstruzione = nullptr, *LblEsito = nullptr;
+    tk::ui::Picture* Image2 = nullptr;
+    tk::ui::Label *Label8 = nullptr, *Label9 = nullptr, *lblOperazione = nullptr, *lblRisEsatte = nullptr,
+                  *lblRisErrate = nullptr, *lblTempoParziale = nullptr, *lblTempoTotale = nullptr;
+    tk::ui::Button *CmdOperazione = nullptr, *CmdVerifica = nullptr, *CmdFine = nullptr;
+    QAction *MnuEsci = nullptr, *vuoto1 = nullptr;
+    QTimer Timer1;
+
+protected:
+    ExerciseWindow(Shell& shell, QWidget* backdrop, const Layout& layout);
+
+    void queryUnload() override;
+
+    // The times-table ending: a new array restores the plain operation, a right answer completes the fact.
+    virtual void beginFact() {}
+    virtual void completeFact() {}
+    // Closes the backdrop this window stands in front of.
+    virtual void unloadBackdrop() = 0;
+
+    Shell& shell() const { return shell_; }
+    // A large answer box (60 pt, blue on light yellow, single border) in `Frame1`.
+    tk::ui::Label* makeAnswerBox(Box place);
+    // Shows `caption` in an answer box, shrinking its font when the caption is wider than the box, so that
+    // "10" and "100" are read in full even in narrow boxes.
+    static void setBoxCaption(tk::ui::Label* box, const QString& caption);
+
+private:
+    void buildMenu();
+    void buildBanners(const Layout& layout);
+    void buildArrayFrame(const Layout& layout);
+    void buildAnswerArea(const Layout& layout);
+    void buildKeypad();
+    void buildResults(const Layout& layout);
+    void buildButtons(const Layout& layout);
+
+    // Removes the dots of the last array and lays out those of `array`, row by row, shown and unflashed.
+    void DisegnaPallini(const Exercise::NewArray& array);
+    void AvviaRisposta();
+    // After a right answer: every dot gives way to a portrait of its own.
+    void MostraFigure();
+
+    Shell& shell_;
+    Exercise exercise_;
+    tk::ui::InWindowDrag* keypadDrag_ = nullptr;
+};
+
+} // namespace filarino::ui

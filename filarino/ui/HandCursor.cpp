@@ -1,0 +1,13 @@
+// The pointing-hand cursor, read from the embedded cursor picture.
+#include "HandCursor.h"
+
+#include "Resources.h"
+
+namespace filarino::ui {
+
+QCursor handCursor() {
+    constexpr int kHotX = 4, kHotY = 0;
+    return tk::ui::resourceCursor(QStringLiteral("CURSOR"), 101, kHotX, kHotY);
+}
+
+} // namespace filarino::ui
