@@ -62,20 +62,22 @@ public:
         return false;
     }
 
-    static LoudPart loudPart(const std::vector<std::int16_t>& stereo, int threshold = 1000) {
-        std::size_t first = stereo.size();
+    // The loud part of interleaved `samples`; by default those of a recording.
+    static LoudPart loudPart(const std::vector<std::int16_t>& samples, int channels = 2, int rateHz = kRateHz,
+                             int threshold = 1000) {
+        std::size_t first = samples.size();
         std::size_t last = 0;
-        for (std::size_t i = 0; i < stereo.size(); ++i) {
-            if (std::abs(stereo[i]) <= threshold) continue;
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            if (std::abs(samples[i]) <= threshold) continue;
             first = std::min(first, i);
             last = i;
         }
         if (first > last) return {};
         double sum = 0;
         for (std::size_t i = first; i <= last; ++i)
-            sum += static_cast<double>(stereo[i]) * stereo[i];
+            sum += static_cast<double>(samples[i]) * samples[i];
         const double count = static_cast<double>(last - first + 1);
-        return {count / 2 / kRateHz, std::sqrt(sum / count)};
+        return {count / channels / rateHz, std::sqrt(sum / count)};
     }
 
 private:

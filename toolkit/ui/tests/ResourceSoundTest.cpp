@@ -1,16 +1,21 @@
-// Embedded sounds by id: a playable one (901, ADPCM, 0.54 s), a damaged one (902) and a missing one.
+// Embedded sounds by id: playable ones (901 ADPCM mono, 903 MPEG stereo), a damaged one (902), missing ones.
 #include "ResourceSound.h"
 
+#include "MonitorRecorder.h"
+#include "Resources.h"
 #include "SoundServer.h"
+#include "WavDecoder.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <span>
 
 namespace {
 
 using tk::ui::PlayMode;
 using tk::ui::ResourceSound;
+using namespace tk::ui::soundtest;
 
 TEST(ResourceSound, MissingAndDamagedResourcesAreSilent) {
     ResourceSound sound;
@@ -25,17 +30,40 @@ TEST(ResourceSound, MissingAndDamagedResourcesAreSilent) {
     }
 }
 
-TEST(ResourceSound, PlaysTheResourceAndAnUnplayableOneCutsItOff) {
-    if (const QString why = tk::ui::soundtest::whyNoSoundServer(); !why.isEmpty())
-        GTEST_SKIP() << why.toStdString();
-    ResourceSound sound;
-    QElapsedTimer clock;
-    clock.start();
-    sound.play(901, PlayMode::Sync);
-    EXPECT_GE(clock.elapsed(), 540);
-    EXPECT_LT(clock.elapsed(), 1500);
-    EXPECT_FALSE(sound.player().isPlaying());
+class ResourceSoundWithServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const QString why = whyNoSoundServer(); !why.isEmpty()) GTEST_SKIP() << why.toStdString();
+    }
+};
 
+TEST_F(ResourceSoundWithServer, CompressedResourcesArriveWholeAtTheSink) {
+    for (const int id : {901, 903}) {
+        const QByteArray image = tk::ui::resourceBytes(QStringLiteral("CUSTOM"), id);
+        const tk::WavDecode decoded =
+            tk::decodeWav(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
+                                    static_cast<std::size_t>(image.size())));
+        ASSERT_TRUE(decoded.ok()) << id;
+        const LoudPart expected = MonitorRecorder::loudPart(decoded.audio.samples, decoded.audio.channels,
+                                                            decoded.audio.sampleRate);
+
+        MonitorRecorder recorder;
+        ASSERT_TRUE(recorder.start());
+        ResourceSound sound;
+        QElapsedTimer clock;
+        clock.start();
+        sound.play(id, PlayMode::Sync);
+        EXPECT_GE(clock.elapsed(), static_cast<qint64>(1000 * decoded.audio.seconds())) << id;
+        EXPECT_FALSE(sound.player().isPlaying()) << id;
+        QTest::qWait(200);
+        const LoudPart heard = MonitorRecorder::loudPart(recorder.stop());
+        EXPECT_NEAR(heard.seconds, expected.seconds, 0.1 * expected.seconds) << id;
+        EXPECT_NEAR(heard.rms, expected.rms, 0.25 * expected.rms) << id;
+    }
+}
+
+TEST_F(ResourceSoundWithServer, AnUnplayableResourceStillCutsOffTheSoundPlaying) {
+    ResourceSound sound;
     sound.play(901, PlayMode::Async);
     EXPECT_TRUE(sound.player().isPlaying());
     QTest::qWait(100);

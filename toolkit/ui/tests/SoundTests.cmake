@@ -1,5 +1,5 @@
 # Tests of the sound player, with a main of their own (it can also run as a child without a sound server)
-# and two sound resources: a playable one (901) and a damaged one (902).
+# and sound resources: playable ones (901 ADPCM, 903 MPEG Layer-3) and a damaged one (902).
 suite_add_test(NAME toolkit_ui_sound_tests
     SOURCES tests/SoundTestMain.cpp tests/AudioPlayerTest.cpp tests/ResourceSoundTest.cpp
     LIBS toolkit_ui Qt6::GuiPrivate Qt6::Test
@@ -8,5 +8,7 @@ set(wav_tests ${PROJECT_SOURCE_DIR}/toolkit/core/tests)
 target_include_directories(toolkit_ui_sound_tests PRIVATE testing ${wav_tests})
 set_source_files_properties(${wav_tests}/fixtures/adpcm_mono_22050.wav PROPERTIES QT_RESOURCE_ALIAS 901)
 set_source_files_properties(${wav_tests}/corpus/garbage_mp3_payload.wav PROPERTIES QT_RESOURCE_ALIAS 902)
+set_source_files_properties(${wav_tests}/fixtures/mp3_stereo_11025.wav PROPERTIES QT_RESOURCE_ALIAS 903)
 qt_add_resources(toolkit_ui_sound_tests "sound_test_sounds" PREFIX "/CUSTOM" OPTIONS --no-compress
-    FILES ${wav_tests}/fixtures/adpcm_mono_22050.wav ${wav_tests}/corpus/garbage_mp3_payload.wav)
+    FILES ${wav_tests}/fixtures/adpcm_mono_22050.wav ${wav_tests}/corpus/garbage_mp3_payload.wav
+          ${wav_tests}/fixtures/mp3_stereo_11025.wav)
