@@ -18,7 +18,8 @@ constexpr std::uint16_t kTagMpegLayer3 = 0x55;
 // Rates outside this range are taken for a damaged header rather than a real recording.
 constexpr std::uint32_t kMinRateHz = 1000;
 constexpr std::uint32_t kMaxRateHz = 192000;
-// A compressed payload never decodes to more than this, so a hostile image cannot exhaust memory.
+// An MPEG payload never decodes to more than this, so a hostile image cannot exhaust memory (the other
+// formats yield at most four samples per byte).
 constexpr std::size_t kMaxSeconds = 600;
 
 // Every reader below is called only after the caller has checked that the bytes lie inside the image.
