@@ -1,0 +1,130 @@
+// Timing of intarsello's puzzle window: one motion event of a drag with its repaint, the load of the
+// windows up to their first paint, and the CPU used while the help panel's reveal timer runs alone.
+#include "Application.h"
+#include "Board.h"
+#include "Form1.h"
+#include "QtMessageBoxes.h"
+#include "frmPuzzle.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+namespace {
+
+using intarsello::ui::Form1;
+using intarsello::ui::frmPuzzle;
+
+// Counts paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+struct Run {
+    tk::ui::QtMessageBoxes messages; // never shown here
+    QPointer<Form1> form1 = new Form1(messages);
+
+    Run() { form1->Form_Load(); }
+    ~Run() {
+        delete form1.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    frmPuzzle& puzzle() { return *form1->puzzle(); }
+};
+
+void paintPending() {
+    QCoreApplication::processEvents();
+}
+
+void BM_DragMotionWithRepaint(benchmark::State& state) {
+    Run run;
+    frmPuzzle& puzzle = run.puzzle();
+    if (!QTest::qWaitForWindowExposed(&puzzle)) {
+        state.SkipWithError("the puzzle window was never shown");
+        return;
+    }
+    paintPending();
+    PaintCounter counter;
+    for (int j = 0; j < intarsello::Board::kSquaresPerTile; ++j)
+        puzzle.cell[intarsello::Board::cellOf(10, j)]->installEventFilter(&counter);
+
+    QWindow* window = puzzle.windowHandle();
+    const QPoint grip =
+        puzzle.cell[intarsello::Board::cellOf(10, 2)]->geometry().center() + puzzle.client()->pos();
+    QTest::mousePress(window, Qt::LeftButton, {}, grip);
+    // The pointer goes back and forth by three pixels each way, so every motion moves the tile.
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 2;
+        QTest::mouseMove(window, grip + QPoint(3 - 6 * step, 3 - 6 * step));
+        paintPending();
+    }
+    QTest::mouseRelease(window, Qt::LeftButton, {}, grip);
+    state.counters["square_paints_per_motion"] =
+        benchmark::Counter(double(counter.paints) / double(state.iterations()));
+}
+BENCHMARK(BM_DragMotionWithRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        PaintCounter counter;
+        Run run;
+        run.puzzle().client()->installEventFilter(&counter);
+        while (counter.paints == 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+BENCHMARK(BM_LoadToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+// The window left alone with the reveal running (and the help panel open, so the covers repaint).
+void BM_IdleWithRevealTimer(benchmark::State& state) {
+    Run run;
+    run.puzzle().mnuHelp_Click();
+    paintPending();
+    const int watchMs = int(state.range(0));
+    for (auto _ : state) {
+        const double cpuBefore = cpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(watchMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double cpu = cpuSeconds() - cpuBefore;
+        state.counters["cpu_percent_of_one_core"] = benchmark::Counter(100.0 * cpu / (watchMs * 1e-3));
+        state.counters["reveal_ticks"] = benchmark::Counter(run.puzzle().RevealCount() / 2);
+        state.SetIterationTime(watchMs * 1e-3);
+    }
+}
+BENCHMARK(BM_IdleWithRevealTimer)->Arg(5000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tk::ui::prepareApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

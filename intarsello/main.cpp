@@ -1,0 +1,17 @@
+// intarsello: starts on its black backdrop with the puzzle window in front, and ends when that window closes.
+#include "Application.h"
+#include "Form1.h"
+#include "QtMessageBoxes.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tk::ui::prepareApplication(app);
+
+    tk::ui::QtMessageBoxes messages;
+    auto* form1 = new intarsello::ui::Form1(messages);
+    QObject::connect(form1, &intarsello::ui::Form1::ended, &app, [] { tk::ui::endProgram(); });
+    form1->Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,83 @@
+// The puzzle window: instructions, the grid, the twelve tiles played with the mouse, the help panel with
+// its slow reveal, and the information box.
+#pragma once
+
+#include "ControlArray.h"
+#include "HelpPanel.h"
+#include "TileSquare.h"
+#include "Window.h"
+
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+
+namespace tk::ui {
+class Label;
+class MessageBoxes;
+} // namespace tk::ui
+
+// The model is kept out of this header: moc cannot read the C++20 library headers it includes.
+namespace intarsello {
+class Board;
+class RevealTimeline;
+} // namespace intarsello
+
+namespace intarsello::ui {
+
+class frmPuzzle : public tk::ui::Window {
+    Q_OBJECT
+public:
+    // `owner` is the backdrop the window stands in front of. The window is loaded at once (Form_Load).
+    frmPuzzle(QWidget* owner, tk::ui::MessageBoxes& messages);
+    ~frmPuzzle() override;
+
+    // Event handlers, public so that tests can drive them as the player would. Mouse positions are in
+    // twips relative to the square's top-left corner as the board holds it; buttons and keys are
+    // MouseButtons and ModifierKeys bits.
+    void Form_Load();
+    void Form_Activate();
+    void cell_MouseDown(int index, unsigned button, unsigned shift, double xTwips, double yTwips);
+    void cell_MouseMove(int index, unsigned heldButtons, unsigned shift, double xTwips, double yTwips);
+    void cell_MouseUp(int index, unsigned button, unsigned shift, double xTwips, double yTwips);
+    void mnuInfo_Click();
+    void mnuHelp_Click();
+    void OKButton_Click();
+    void Timer1_Timer();
+
+    const Board& board() const { return *board_; }
+    std::int16_t RevealCount() const;
+    // The nine lines of the information box, joined by CR LF.
+    static QString infoText();
+
+    QAction* mnuInfo = nullptr;
+    QAction* mnuHelp = nullptr;
+    tk::ui::Label* Label2 = nullptr;
+    tk::ui::Label* Label3 = nullptr;
+    tk::ui::Label* Label4 = nullptr;
+    tk::ui::ControlArray<TileSquare> cell{nullptr};
+    HelpPanel* PicHelp = nullptr;
+    QTimer Timer1;
+
+protected:
+    void onActivate() override;
+    void queryUnload() override;
+
+private:
+    void buildMenu();
+    void buildLabels();
+    void buildSquares();
+    void SetupTiles();
+    void apply(const MouseEvent& event);
+    // Puts the five squares of `tile` where the board holds them.
+    void showTile(int tile);
+    void cellMouse(int index, MouseEventKind kind, unsigned button, unsigned heldButtons, unsigned modifiers,
+                   QPoint pointerTwips);
+
+    tk::ui::MessageBoxes& messages_;
+    std::unique_ptr<Board> board_;
+    std::unique_ptr<RevealTimeline> reveal_;
+};
+
+} // namespace intarsello::ui
