@@ -5,7 +5,7 @@
 #   filarino.sh <path to filarino> <output dir>
 #
 # Run it with DISPLAY set, e.g. inside ../shared/tools/xsession [--wm] -- tools/screenshots/filarino.sh ...
-# Needs xdotool and imagemagick.
+# Needs xdotool, x11-utils and imagemagick.
 set -euo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 <filarino binary> <output dir>" >&2; exit 2; }
 program=$1; out=$2
@@ -25,8 +25,13 @@ client_of() {
         tries=$((tries + 1)); [ -n "$id" ] || sleep 0.1
     done
     [ -n "$id" ] || { echo "no window named '$1'" >&2; exit 1; }
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    CX=$X; CY=$((Y + HEIGHT - 554))
+    # xwininfo gives the true place under a window manager too (xdotool counts the title bar twice).
+    local info x y height
+    info=$(xwininfo -id "$id")
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    height=$(awk '/Height:/ {print $2}' <<<"$info")
+    CX=$x; CY=$((y + height - 554))
 }
 
 # Clicks at (x, y) of the current client area.

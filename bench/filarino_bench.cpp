@@ -1,0 +1,168 @@
+// Timing of filarino's exercise window with a 10 x 10 array: one flashing tick and the repaint it causes
+// (meant to stay under 2 ms), "Nuovo filarino" to the new dots painted (under 20 ms), memory over 1000
+// arrays (no growth), and the CPU share while the dots flash (under 5% of one core).
+#include "Application.h"
+#include "Clock.h"
+#include "ExerciseWindow.h"
+#include "Label.h"
+#include "Modulo1.h"
+#include "QtMessageBoxes.h"
+#include "Random.h"
+#include "Shell.h"
+#include "SoundSink.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+class Silence final : public tk::ui::SoundSink {
+public:
+    void play(int, tk::ui::PlayMode) override {}
+};
+
+// A filarino run with the array-to-operation window open on the range 10 to 10, so every array is 10 x 10.
+struct Run {
+    filarino::Modulo1 modulo;
+    tk::RandomSource random{7};
+    tk::SystemClock clock;
+    Silence sound;
+    tk::ui::QtMessageBoxes messages;
+    filarino::ui::Shell shell{{modulo, random, clock, sound, messages}};
+
+    Run() {
+        modulo.SuonoIniziale = true;
+        modulo.NumeroMinimo = 10;
+        modulo.NumeroMassimo = 10;
+        shell.loadForm11();
+        settle();
+    }
+    ~Run() {
+        window().Timer1.stop();
+        settle();
+    }
+    filarino::ui::ExerciseWindow& window() { return *shell.exerciseWindow(); }
+
+    // Handles what is queued, painting included.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    // Answers the open array with "10" and "10" and checks it, so that "Nuovo filarino" is offered again.
+    void finishArray() {
+        filarino::ui::ExerciseWindow& w = window();
+        tk::ui::Label* ten = w.keys()[9];
+        w.LblNumero1_DragOver(ten, tk::ui::InWindowDrag::DragState::Enter);
+        w.LblNumero2_DragOver(ten, tk::ui::InWindowDrag::DragState::Enter);
+        w.CmdVerifica_Click();
+        settle();
+    }
+};
+
+// Counts the paint events the widgets receive, to show that each tick is really painted.
+class PaintCounter : public QObject {
+public:
+    long paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+void BM_FlashTickHundredDots(benchmark::State& state) {
+    Run run;
+    run.window().CmdOperazione_Click();
+    run.window().Timer1.stop(); // ticks are driven here
+    Run::settle();
+    PaintCounter counter;
+    QCoreApplication::instance()->installEventFilter(&counter);
+    for (auto _ : state) {
+        run.window().Timer1_Timer();
+        Run::settle();
+    }
+    QCoreApplication::instance()->removeEventFilter(&counter);
+    state.counters["paints_per_tick"] = static_cast<double>(counter.paints) / state.iterations();
+}
+BENCHMARK(BM_FlashTickHundredDots)->Unit(benchmark::kMillisecond);
+
+void BM_NewArrayHundredDots(benchmark::State& state) {
+    Run run;
+    run.window().CmdOperazione_Click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        run.finishArray();
+        state.ResumeTiming();
+        run.window().CmdOperazione_Click();
+        Run::settle();
+    }
+}
+BENCHMARK(BM_NewArrayHundredDots)->Unit(benchmark::kMillisecond);
+
+long residentKilobytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Resident memory after 1000 more arrays of 100 dots, each answered and replaced.
+void BM_MemoryOverThousandArrays(benchmark::State& state) {
+    Run run;
+    auto arrays = [&run](int count) {
+        for (int i = 0; i < count; ++i) {
+            run.window().CmdOperazione_Click();
+            Run::settle();
+            run.finishArray();
+        }
+    };
+    arrays(100); // caches and pools reach their working size first
+    const long before = residentKilobytes();
+    for (auto _ : state)
+        arrays(1000);
+    state.counters["rss_growth_kB"] = static_cast<double>(residentKilobytes() - before);
+}
+BENCHMARK(BM_MemoryOverThousandArrays)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The event loop runs for three seconds while 100 dots flash every 200 ms.
+void BM_CpuWhileFlashing(benchmark::State& state) {
+    Run run;
+    run.window().CmdOperazione_Click();
+    Run::settle();
+    double share = 0;
+    for (auto _ : state) {
+        const double cpuBefore = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QEventLoop loop;
+        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+        loop.exec();
+        share = (cpuSeconds() - cpuBefore) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+    }
+    state.counters["cpu_percent_of_one_core"] = 100 * share;
+}
+BENCHMARK(BM_CpuWhileFlashing)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tk::ui::prepareApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
