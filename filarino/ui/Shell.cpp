@@ -101,10 +101,6 @@ void Shell::showFrmTabellina() {
     showWorkingWindow<ExerciseWindow>(exerciseWindow_, [this] { return new frmTabellina(*this, form12_); });
 }
 
-void Shell::unloadExerciseWindow() {
-    forget(exerciseWindow_, [](ExerciseWindow* w) { w->unload(); });
-}
-
 ExerciseWindow* Shell::exerciseWindow() const {
     return exerciseWindow_;
 }

@@ -61,10 +61,9 @@ public:
     void unloadFrmInizioPiu();
 
     // Open the exercise window in front of its backdrop (Form11 or Form12), loading it first when needed,
-    // and bring it to the front. Only one exercise window is loaded at a time.
+    // and bring it to the front. Only one exercise window is loaded at a time; it unloads itself.
     void showFrmFilarino();
     void showFrmTabellina();
-    void unloadExerciseWindow();
 
     Form1* form1() const { return form1_; }
     Form11* form11() const { return form11_; }
