@@ -1,0 +1,127 @@
+// Timing of cestaro's main window: one glow tick (thirty recolourings) with its repaint, the load of the
+// window up to its first paint, and the CPU used while the board glows alone.
+#include "Application.h"
+#include "Clock.h"
+#include "QtMessageBoxes.h"
+#include "Random.h"
+#include "Shape.h"
+#include "SoundSink.h"
+#include "frmGame.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <ctime>
+
+namespace {
+
+class Silence final : public tk::ui::SoundSink {
+public:
+    void play(int, tk::ui::PlayMode) override {}
+};
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+struct Session {
+    tk::RandomSource random{1};
+    tk::ManualClock clock{36000};
+    Silence sound;
+    tk::ui::QtMessageBoxes messages; // never shown here
+    QPointer<cestaro::ui::frmGame> window = new cestaro::ui::frmGame({random, clock, sound, messages});
+
+    ~Session() {
+        delete window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+void BM_DemoTickWithRepaint(benchmark::State& state) {
+    Session session;
+    cestaro::ui::frmGame& window = *session.window;
+    window.DEMO.stop(); // the benchmark ticks by hand
+    window.showModeless();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+        return;
+    }
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    for (int n = 1; n <= 15; ++n) {
+        window.T(n)->installEventFilter(&counter);
+        window.Shape(n)->installEventFilter(&counter);
+    }
+    for (auto _ : state) {
+        window.DEMO_Timer();
+        QCoreApplication::processEvents();
+    }
+    state.counters["paints_per_tick"] =
+        benchmark::Counter(double(counter.paints) / double(state.iterations()));
+}
+BENCHMARK(BM_DemoTickWithRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        PaintCounter counter;
+        Session session;
+        session.window->client()->installEventFilter(&counter);
+        session.window->showModeless();
+        while (counter.paints == 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.SetIterationTime(double(elapsed.nsecsElapsed()) * 1e-9);
+    }
+}
+BENCHMARK(BM_LoadToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Processor time of this process, in seconds.
+double cpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// The window left alone, glowing, for range(0) milliseconds.
+void BM_IdleWhileGlowing(benchmark::State& state) {
+    Session session;
+    session.window->showModeless();
+    QCoreApplication::processEvents();
+    const int watchMs = int(state.range(0));
+    for (auto _ : state) {
+        const double before = cpuSeconds();
+        const int stepBefore = session.window->glow().step();
+        QEventLoop loop;
+        QTimer::singleShot(watchMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        state.counters["cpu_percent_of_one_core"] =
+            benchmark::Counter(100.0 * (cpuSeconds() - before) / (watchMs * 1e-3));
+        state.counters["glow_step_moved"] = benchmark::Counter(session.window->glow().step() != stepBefore);
+        state.SetIterationTime(watchMs * 1e-3);
+    }
+}
+BENCHMARK(BM_IdleWhileGlowing)->Arg(5000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tk::ui::prepareApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+// cestaro: opens its glowing main window and runs until that window is closed or "ESCI" is chosen.
+#include "Application.h"
+#include "Clock.h"
+#include "QtMessageBoxes.h"
+#include "Random.h"
+#include "ResourceSound.h"
+#include "Resources.h"
+#include "frmGame.h"
+
+#include <QApplication>
+#include <QPointer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tk::ui::prepareApplication(app);
+    QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
+
+    tk::RandomSource random;
+    tk::SystemClock clock;
+    tk::ui::ResourceSound sound;
+    tk::ui::QtMessageBoxes messages;
+    QPointer<cestaro::ui::frmGame> window = new cestaro::ui::frmGame({random, clock, sound, messages});
+    QObject::connect(window, &cestaro::ui::frmGame::ended, &app, [] { tk::ui::endProgram(); });
+    window->showModeless();
+    const int result = QApplication::exec();
+    // Ended from the menu, the window is still there: it goes without running any handler.
+    delete window.data();
+    return result;
+}

@@ -1,0 +1,14 @@
+// Playing a sound to its end, then yielding to the window events it held back.
+#include "Module1.h"
+
+#include "Application.h"
+#include "SoundSink.h"
+
+namespace cestaro::ui::Module1 {
+
+void PlayResSound(tk::ui::SoundSink& sound, int id) {
+    sound.play(id, tk::ui::PlayMode::Sync);
+    tk::ui::yieldToPendingEvents();
+}
+
+} // namespace cestaro::ui::Module1

@@ -1,0 +1,24 @@
+// What cestaro's windows use from outside: randomness, the clock, sound and message boxes.
+#pragma once
+
+namespace tk {
+class Clock;
+class Random;
+} // namespace tk
+
+namespace tk::ui {
+class MessageBoxes;
+class SoundSink;
+} // namespace tk::ui
+
+namespace cestaro::ui {
+
+// The program wires the real ones; tests hand in a seeded source, a manual clock and doubles.
+struct Services {
+    tk::Random& random;
+    tk::Clock& clock;
+    tk::ui::SoundSink& sound;
+    tk::ui::MessageBoxes& messages;
+};
+
+} // namespace cestaro::ui
