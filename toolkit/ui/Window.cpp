@@ -75,6 +75,9 @@ void Window::centreOnScreen() {
 
 void Window::showModeless() {
     centreOnScreen();
+    // Some window managers offer a minimise button whatever the window asks for: come back from it.
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
