@@ -2,6 +2,7 @@
 // window up to its first paint, and the CPU used while the board glows alone.
 #include "Application.h"
 #include "Clock.h"
+#include "QtBench.h"
 #include "QtMessageBoxes.h"
 #include "Random.h"
 #include "Shape.h"
@@ -16,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 namespace {
 
@@ -89,11 +89,6 @@ void BM_LoadToFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// Processor time of this process, in seconds.
-double cpuSeconds() {
-    return double(std::clock()) / CLOCKS_PER_SEC;
-}
-
 // The window left alone, glowing, for range(0) milliseconds.
 void BM_IdleWhileGlowing(benchmark::State& state) {
     Session session;
@@ -101,13 +96,8 @@ void BM_IdleWhileGlowing(benchmark::State& state) {
     QCoreApplication::processEvents();
     const int watchMs = int(state.range(0));
     for (auto _ : state) {
-        const double before = cpuSeconds();
         const int stepBefore = session.window->glow().step();
-        QEventLoop loop;
-        QTimer::singleShot(watchMs, &loop, &QEventLoop::quit);
-        loop.exec();
-        state.counters["cpu_percent_of_one_core"] =
-            benchmark::Counter(100.0 * (cpuSeconds() - before) / (watchMs * 1e-3));
+        state.counters["cpu_percent_of_one_core"] = bench::cpuPercentWhileIdle(watchMs);
         state.counters["glow_step_moved"] = benchmark::Counter(session.window->glow().step() != stepBefore);
         state.SetIterationTime(watchMs * 1e-3);
     }
@@ -115,13 +105,3 @@ void BM_IdleWhileGlowing(benchmark::State& state) {
 BENCHMARK(BM_IdleWhileGlowing)->Arg(5000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tk::ui::prepareApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,6 +6,7 @@
 #include "ExerciseWindow.h"
 #include "Label.h"
 #include "Modulo1.h"
+#include "QtBench.h"
 #include "QtMessageBoxes.h"
 #include "Random.h"
 #include "Shell.h"
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <fstream>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -129,40 +129,16 @@ void BM_MemoryOverThousandArrays(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryOverThousandArrays)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 // The event loop runs for three seconds while 100 dots flash every 200 ms.
 void BM_CpuWhileFlashing(benchmark::State& state) {
     Run run;
     run.window().CmdOperazione_Click();
     Run::settle();
-    double share = 0;
-    for (auto _ : state) {
-        const double cpuBefore = cpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
-        QEventLoop loop;
-        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-        loop.exec();
-        share = (cpuSeconds() - cpuBefore) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
-    }
-    state.counters["cpu_percent_of_one_core"] = 100 * share;
+    double percent = 0;
+    for (auto _ : state)
+        percent = bench::cpuPercentWhileIdle(3000);
+    state.counters["cpu_percent_of_one_core"] = percent;
 }
 BENCHMARK(BM_CpuWhileFlashing)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tk::ui::prepareApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

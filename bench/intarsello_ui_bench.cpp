@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Board.h"
 #include "Form1.h"
+#include "QtBench.h"
 #include "QtMessageBoxes.h"
 #include "frmPuzzle.h"
 
@@ -13,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -91,13 +91,6 @@ void BM_LoadToFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
-}
-
 // The window left alone with the reveal running (and the help panel open, so the covers repaint).
 void BM_IdleWithRevealTimer(benchmark::State& state) {
     Run run;
@@ -105,12 +98,7 @@ void BM_IdleWithRevealTimer(benchmark::State& state) {
     paintPending();
     const int watchMs = int(state.range(0));
     for (auto _ : state) {
-        const double cpuBefore = cpuSeconds();
-        QEventLoop loop;
-        QTimer::singleShot(watchMs, &loop, &QEventLoop::quit);
-        loop.exec();
-        const double cpu = cpuSeconds() - cpuBefore;
-        state.counters["cpu_percent_of_one_core"] = benchmark::Counter(100.0 * cpu / (watchMs * 1e-3));
+        state.counters["cpu_percent_of_one_core"] = bench::cpuPercentWhileIdle(watchMs);
         state.counters["reveal_ticks"] = benchmark::Counter(run.puzzle().RevealCount() / 2);
         state.SetIterationTime(watchMs * 1e-3);
     }
@@ -118,13 +106,3 @@ void BM_IdleWithRevealTimer(benchmark::State& state) {
 BENCHMARK(BM_IdleWithRevealTimer)->Arg(5000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tk::ui::prepareApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
