@@ -2,7 +2,7 @@
 
 import sys
 
-from . import pictures, sounds
+from . import appicons, pictures, sounds
 
 
 def main(argv):
@@ -13,6 +13,7 @@ def main(argv):
     which = argv[3] if len(argv) == 4 else "all"
     if which in ("all", "pictures"):
         pictures.generate(root, painter)
+        appicons.generate(root, painter)
     if which in ("all", "sounds"):
         sounds.generate(root)
     return 0

@@ -89,24 +89,33 @@ def letters_icon():
     return outline(picture, BLACK)
 
 
+# Window icon geometry by size: frame (left, top, right, bottom, thickness), title bar height, button
+# size and gap, thickness of the grey edge under the title bar.
+WINDOW_LAYOUTS = {
+    16: ((0, 1, 15, 14, 1), 3, 1, 1, 0),
+    32: ((1, 3, 30, 28, 1), 5, 3, 1, 1),
+    48: ((2, 5, 45, 43, 2), 8, 5, 2, 1),
+    256: ((8, 24, 247, 231, 6), 40, 24, 8, 6),
+}
+
+
 def window_icon(size, colours):
-    """A plain window: frame, title bar with three buttons, white client area. `size` is 32 or 16;
-    with `colours` false only black and white are used."""
+    """A plain window: frame, title bar with three buttons, white client area. `size` is one of
+    WINDOW_LAYOUTS; with `colours` false only black and white are used."""
     picture = Picture(size, size)
     bar = NAVY if colours else BLACK
     button = SILVER if colours else WHITE
-    if size == 32:
-        left, top, right, bottom, bar_height, button_size = 1, 3, 30, 28, 5, 3
-    else:
-        left, top, right, bottom, bar_height, button_size = 0, 1, 15, 14, 3, 1
+    (left, top, right, bottom, frame), bar_height, button_size, gap, edge = WINDOW_LAYOUTS[size]
+    inner_width = right - left + 1 - 2 * frame
     picture.fill_rect(left, top, right - left + 1, bottom - top + 1, BLACK)
-    picture.fill_rect(left + 1, top + 1, right - left - 1, bar_height, bar)
-    picture.fill_rect(left + 1, top + 1 + bar_height, right - left - 1, bottom - top - 1 - bar_height, WHITE)
-    if colours and size == 32:
-        picture.fill_rect(left + 1, top + 1 + bar_height, right - left - 1, 1, GREY)  # edge of the menu bar
+    picture.fill_rect(left + frame, top + frame, inner_width, bar_height, bar)
+    picture.fill_rect(left + frame, top + frame + bar_height, inner_width,
+                      bottom - top + 1 - 2 * frame - bar_height, WHITE)
+    if colours:
+        picture.fill_rect(left + frame, top + frame + bar_height, inner_width, edge, GREY)  # edge of the menu bar
     for i in range(3):
-        x = right - (button_size + 1) * (i + 1)
-        picture.fill_rect(x, top + 1 + (bar_height - button_size) // 2, button_size, button_size, button)
+        x = right + 1 - frame - (button_size + gap) * (i + 1)
+        picture.fill_rect(x, top + frame + (bar_height - button_size) // 2, button_size, button_size, button)
     return picture
 
 
@@ -142,9 +151,12 @@ def sum_triangle_icon(size):
     return picture
 
 
-def z_tile_icon():
-    """The puzzle window's icon: the Z tile as it lies at the start, in its maroon, 16 x 16."""
-    picture = Picture(16, 16)
+def z_tile_icon(size=16):
+    """The puzzle window's icon: the Z tile as it lies at the start, in its maroon, 16 x 16; at other
+    sizes the same tile with squares of 5/16 of the size, centred."""
+    picture = Picture(size, size)
+    square = size * 5 // 16
+    offset = (size - 3 * square) // 2
     for col, row in [(0, 0), (1, 0), (1, 1), (1, 2), (2, 2)]:
-        picture.fill_rect(col * 5, row * 5, 5, 5, MAROON)
+        picture.fill_rect(offset + col * square, offset + row * square, square, square, MAROON)
     return picture

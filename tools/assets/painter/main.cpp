@@ -2,6 +2,7 @@
 //   assetpainter portraits DIR    the 100 portraits as DIR/101.pam ... DIR/200.pam (32 x 32)
 //   assetpainter arrow FILE       the hint arrow (110 x 80)
 //   assetpainter board FILE CELLS an example board of cestaro (313 x 284), cells as BoardPainter::parse reads
+//   assetpainter triangleicon SIZE FILE  cestaro's program icon at SIZE x SIZE (16 to 1024)
 #include "AnimalPainter.h"
 #include "ArrowPainter.h"
 #include "BoardPainter.h"
@@ -9,11 +10,13 @@
 #include "HumanPainter.h"
 #include "PamFile.h"
 #include "Supersampler.h"
+#include "TriangleIconPainter.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 namespace {
 
@@ -34,8 +37,17 @@ void paintPortraits(const QString& folder) {
     }
 }
 
+// The size argument of triangleicon; throws on anything but a whole number of pixels in range.
+int iconSize(const QString& text) {
+    bool ok = false;
+    const int size = text.toInt(&ok);
+    if (!ok || size < 16 || size > 1024) throw std::invalid_argument("icon size must be 16 to 1024 pixels");
+    return size;
+}
+
 int usage() {
-    std::fputs("usage: assetpainter portraits DIR | arrow FILE | board FILE CELLS\n", stderr);
+    std::fputs("usage: assetpainter portraits DIR | arrow FILE | board FILE CELLS | triangleicon SIZE FILE\n",
+               stderr);
     return 2;
 }
 
@@ -52,6 +64,8 @@ int main(int argc, char** argv) {
             PamFile::write(ArrowPainter::paint(), args[2]);
         else if (args.size() == 4 && args[1] == "board")
             PamFile::write(BoardPainter::paint(BoardPainter::parse(args[3])), args[2]);
+        else if (args.size() == 4 && args[1] == "triangleicon")
+            PamFile::write(TriangleIconPainter::paint(iconSize(args[2])), args[3]);
         else
             return usage();
     } catch (const std::exception& e) {

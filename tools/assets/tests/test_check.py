@@ -48,6 +48,7 @@ def remove(rel):
 
 
 SND = "filarino/resources/CUSTOM/%d.wav"
+APP_ICON = "packaging/icons/hicolor/%dx%d/apps/io.github.giochimatematica.cestaro.png"
 
 DAMAGES = [
     ("wrong sample rate", edit(SND % 105, patch(24, struct.pack("<I", 22050))), "format"),
@@ -72,6 +73,9 @@ DAMAGES = [
      "not a known resource"),
     ("cursor tip moved off the hot spot", edit("filarino/resources/CURSOR/101.png", lambda d: lowered_hand()),
      "hot spot"),
+    ("program icon of the wrong size", copy_file(APP_ICON % (32, 32), APP_ICON % (48, 48)), "32x32, expected"),
+    ("program icon filled to its corners",
+     edit(APP_ICON % (16, 16), lambda d: png_bytes(Picture(16, 16, (0, 128, 128, 255)))), "bottom-left corner"),
     ("bitmap of the wrong width", edit("cestaro/resources/BITMAP/101.bmp", patch(18, struct.pack("<i", 312))),
      "BMP"),
 ]
@@ -82,6 +86,7 @@ class CheckTest(unittest.TestCase):
         self.root = tempfile.mkdtemp(prefix="assets_check_")
         for program in ("filarino", "cestaro", "intarsello"):
             shutil.copytree(os.path.join(ROOT, program, "resources"), os.path.join(self.root, program, "resources"))
+        shutil.copytree(os.path.join(ROOT, "packaging", "icons"), os.path.join(self.root, "packaging", "icons"))
 
     def tearDown(self):
         shutil.rmtree(self.root)
