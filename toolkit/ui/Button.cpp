@@ -1,6 +1,7 @@
 // Button painting: coloured face, two-pixel bevel, sunken when pressed, dotted focus.
 #include "Button.h"
 
+#include "PixelPainting.h"
 #include "Units.h"
 
 #include <QPainter>
@@ -34,23 +35,18 @@ void Button::paintEvent(QPaintEvent*) {
     const QColor light = Qt::white, lightFace(223, 223, 223), shade(128, 128, 128), dark = Qt::black;
     auto bevel = [&](QColor topLeft, QColor bottomRight, int inset) {
         const QRect b = r.adjusted(inset, inset, -inset, -inset);
-        painter.setPen(topLeft);
-        painter.drawLine(b.topLeft(), b.topRight() - QPoint(1, 0));
-        painter.drawLine(b.topLeft(), b.bottomLeft() - QPoint(0, 1));
-        painter.setPen(bottomRight);
-        painter.drawLine(b.bottomLeft(), b.bottomRight());
-        painter.drawLine(b.topRight(), b.bottomRight());
+        drawPixelLine(painter, b.topLeft(), b.topRight() - QPoint(1, 0), topLeft);
+        drawPixelLine(painter, b.topLeft(), b.bottomLeft() - QPoint(0, 1), topLeft);
+        drawPixelLine(painter, b.bottomLeft(), b.bottomRight(), bottomRight);
+        drawPixelLine(painter, b.topRight(), b.bottomRight(), bottomRight);
     };
     if (down) {
-        painter.setPen(dark);
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
-        painter.setPen(shade);
-        painter.drawRect(r.adjusted(1, 1, -2, -2));
+        drawPixelFrame(painter, r, dark);
+        drawPixelFrame(painter, r.adjusted(1, 1, -1, -1), shade);
     } else {
         bevel(hasFocus() ? dark : light, dark, 0);
         if (hasFocus()) {
-            painter.setPen(dark);
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
+            drawPixelFrame(painter, r, dark);
             bevel(light, dark, 1);
             bevel(lightFace, shade, 2);
         } else {
@@ -66,9 +62,7 @@ void Button::paintEvent(QPaintEvent*) {
         const QRect focusRect = painter.boundingRect(text, Qt::AlignCenter | Qt::TextWordWrap, this->text())
                                     .adjusted(-2, -1, 2, 1)
                                     .intersected(r.adjusted(4, 4, -4, -4));
-        QPen dotted(Qt::black, 1, Qt::DotLine);
-        painter.setPen(dotted);
-        painter.drawRect(focusRect.adjusted(0, 0, -1, -1));
+        drawDottedPixelFrame(painter, focusRect, Qt::black);
     }
 }
 

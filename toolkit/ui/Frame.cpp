@@ -1,6 +1,7 @@
 // Frame border and caption drawn in the classic etched style.
 #include "Frame.h"
 
+#include "PixelPainting.h"
 #include "Units.h"
 
 #include <QPainter>
@@ -27,13 +28,11 @@ void Frame::paintDecoration(QPainter& painter) {
     const int top = caption_.isEmpty() ? 0 : metrics.height() / 2;
     const QRect box = rect().adjusted(0, top, -1, -1);
     const QColor shadow(128, 128, 128), light(255, 255, 255);
-    painter.setPen(shadow);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setPen(light);
-    painter.drawLine(box.left() + 1, box.top() + 1, box.right() - 1, box.top() + 1);
-    painter.drawLine(box.left() + 1, box.top() + 1, box.left() + 1, box.bottom() - 1);
-    painter.drawLine(box.left(), box.bottom(), box.right(), box.bottom());
-    painter.drawLine(box.right(), box.top(), box.right(), box.bottom());
+    drawPixelFrame(painter, box, shadow);
+    drawPixelLine(painter, {box.left() + 1, box.top() + 1}, {box.right() - 1, box.top() + 1}, light);
+    drawPixelLine(painter, {box.left() + 1, box.top() + 1}, {box.left() + 1, box.bottom() - 1}, light);
+    drawPixelLine(painter, box.bottomLeft(), box.bottomRight(), light);
+    drawPixelLine(painter, box.topRight(), box.bottomRight(), light);
     if (caption_.isEmpty()) return;
     const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 2, metrics.height());
     painter.fillRect(text, background());

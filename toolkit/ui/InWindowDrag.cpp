@@ -1,6 +1,8 @@
 // In-window drag: press grabs the source, motion moves the outline and notifies targets, release ends.
 #include "InWindowDrag.h"
 
+#include "PixelPainting.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
@@ -21,9 +23,9 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
         for (int inset = 0; inset < 3; ++inset)
-            painter.drawRect(rect().adjusted(inset, inset, -1 - inset, -1 - inset));
+            drawDottedPixelFrame(painter, rect().adjusted(inset, inset, -inset, -inset),
+                                 QColor(128, 128, 128));
     }
 };
 

@@ -1,6 +1,7 @@
 // Label painting: background, sunken border, wrapped caption aligned at the top.
 #include "Label.h"
 
+#include "PixelPainting.h"
 #include "Units.h"
 
 #include <QMouseEvent>
@@ -77,18 +78,15 @@ void Label::paintEvent(QPaintEvent*) {
     QRect text = rect();
     if (border_) {
         const QRect r = rect();
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-        painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-        painter.setPen(Qt::white);
-        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        painter.setPen(Qt::black);
-        painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 2, r.top() + 1);
-        painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 2);
-        painter.setPen(QColor(212, 208, 200));
-        painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        const QColor shadow(128, 128, 128), light(212, 208, 200);
+        drawPixelLine(painter, r.topLeft(), {r.right() - 1, r.top()}, shadow);
+        drawPixelLine(painter, r.topLeft(), {r.left(), r.bottom() - 1}, shadow);
+        drawPixelLine(painter, r.bottomLeft(), r.bottomRight(), Qt::white);
+        drawPixelLine(painter, r.topRight(), r.bottomRight(), Qt::white);
+        drawPixelLine(painter, {r.left() + 1, r.top() + 1}, {r.right() - 2, r.top() + 1}, Qt::black);
+        drawPixelLine(painter, {r.left() + 1, r.top() + 1}, {r.left() + 1, r.bottom() - 2}, Qt::black);
+        drawPixelLine(painter, {r.left() + 1, r.bottom() - 1}, {r.right() - 1, r.bottom() - 1}, light);
+        drawPixelLine(painter, {r.right() - 1, r.top() + 1}, {r.right() - 1, r.bottom() - 1}, light);
         text.adjust(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx);
     }
     if (caption_.isEmpty()) return;

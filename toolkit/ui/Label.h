@@ -26,6 +26,7 @@ public:
     void setAlign(Align align);
     // A single border: a sunken edge two pixels wide inside the label's box.
     void setBorder(bool border);
+    bool hasBorder() const { return border_; }
     // Grows or shrinks the label to fit its caption on one line, keeping its top-left corner.
     void setAutoSize(bool autoSize);
 

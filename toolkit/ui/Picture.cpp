@@ -1,6 +1,7 @@
 // Picture element painting.
 #include "Picture.h"
 
+#include "PixelPainting.h"
 #include "Units.h"
 
 #include <QPainter>
@@ -49,11 +50,8 @@ void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (background_.isValid()) painter.fillRect(rect(), background_);
     const int inset = border_ ? 1 : 0;
-    if (!picture_.isNull()) painter.drawPixmap(inset, inset, picture_);
-    if (border_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    drawCrispPicture(painter, QPoint(inset, inset), picture_);
+    if (border_) drawPixelFrame(painter, rect(), Qt::black);
 }
 
 } // namespace tk::ui

@@ -1,9 +1,13 @@
 // Reading embedded resources, with decoded pictures cached by path.
 #include "Resources.h"
 
+#include "PixelPainting.h"
+
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
+#include <cmath>
 
 namespace tk::ui {
 
@@ -49,7 +53,13 @@ QIcon resourceIcon(const QString& type, int id) {
 QCursor resourceCursor(const QString& type, int id, int hotX, int hotY) {
     const QPixmap picture = resourcePixmap(type, id);
     if (picture.isNull()) return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, hotX, hotY);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    if (ratio <= 1) return QCursor(picture, hotX, hotY);
+    // The window system shows a cursor's pixels one for one: enlarged, it keeps its size on a scaled
+    // desktop. Qt 6.4 on X11 takes the hot spot in the enlarged picture's pixels.
+    const QPixmap enlarged = QPixmap::fromImage(crispEnlarged(picture.toImage(), ratio));
+    return QCursor(enlarged, static_cast<int>(std::lround(hotX * ratio)),
+                   static_cast<int>(std::lround(hotY * ratio)));
 }
 
 } // namespace tk::ui

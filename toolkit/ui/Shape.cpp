@@ -1,6 +1,7 @@
 // Shape painting: the border lies inside the box, as on classic shape controls.
 #include "Shape.h"
 
+#include "PixelPainting.h"
 #include "Units.h"
 
 #include <QPainter>
@@ -50,27 +51,30 @@ Shape* Shape::cloneHidden() const {
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QRectF box = rect();
-    if (kind_ == Kind::Square || kind_ == Kind::Circle || kind_ == Kind::RoundedSquare) {
-        const qreal side = std::min(box.width(), box.height());
-        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    const bool squared = kind_ == Kind::Square || kind_ == Kind::Circle || kind_ == Kind::RoundedSquare;
+    const int side = std::min(width(), height());
+    if (kind_ == Kind::Rectangle || kind_ == Kind::Square) {
+        // Square corners in whole pixels, so the border keeps its width in pixels at any scale; a square
+        // half a pixel off centre goes right and down.
+        const QRect box =
+            squared ? QRect((width() - side + 1) / 2, (height() - side + 1) / 2, side, side) : rect();
+        if (filled_) painter.fillRect(box, fill_);
+        for (int ring = 0; ring < borderWidth_; ++ring)
+            drawPixelFrame(painter, box.adjusted(ring, ring, -ring, -ring), border_);
+        return;
     }
-    const bool round = kind_ == Kind::Oval || kind_ == Kind::Circle;
-    const bool rounded = kind_ == Kind::RoundedRectangle || kind_ == Kind::RoundedSquare;
-    if (round || rounded) painter.setRenderHint(QPainter::Antialiasing);
+    QRectF box = rect();
+    if (squared) box = QRectF(box.center().x() - side / 2.0, box.center().y() - side / 2.0, side, side);
+    painter.setRenderHint(QPainter::Antialiasing);
     const qreal half = borderWidth_ / 2.0;
     const QRectF outline = box.adjusted(half, half, -half, -half);
     painter.setPen(borderWidth_ > 0 ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
     painter.setBrush(filled_ ? QBrush(fill_) : QBrush(Qt::NoBrush));
-    if (round) {
+    if (kind_ == Kind::Oval || kind_ == Kind::Circle) {
         painter.drawEllipse(outline);
-    } else if (rounded) {
+    } else {
         const qreal radius = std::min(box.width(), box.height()) / 4.0;
         painter.drawRoundedRect(outline, radius, radius);
-    } else if (borderWidth_ > 0) {
-        painter.drawRect(outline.adjusted(0, 0, borderWidth_ == 1 ? -1 : 0, borderWidth_ == 1 ? -1 : 0));
-    } else {
-        painter.fillRect(box, fill_);
     }
 }
 

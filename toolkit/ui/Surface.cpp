@@ -1,6 +1,7 @@
 // Background colour and persistent drawing of a container.
 #include "Surface.h"
 
+#include "PixelPainting.h"
 #include "Units.h"
 
 #include <QPaintEvent>
@@ -36,10 +37,8 @@ void Surface::clearDrawing() {
 void Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
-    for (const auto& line : lines_) {
-        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::SquareCap));
-        painter.drawLine(line.from, line.to);
-    }
+    for (const auto& line : lines_)
+        drawPixelLine(painter, line.from, line.to, line.colour, line.width);
     paintDecoration(painter);
 }
 

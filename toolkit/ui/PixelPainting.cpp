@@ -1,0 +1,117 @@
+// Lines filled as whole logical pixels and pictures enlarged by whole device pixels.
+#include "PixelPainting.h"
+
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPixmapCache>
+#include <algorithm>
+#include <cmath>
+
+namespace tk::ui {
+
+namespace {
+
+// The pixels a pen of `widthPx` covers across (and, with its square cap, beyond the ends of) a line through
+// pixel `at`: Qt draws aliased lines half a pixel right of and below their mathematical place.
+int coverFrom(int at, int widthPx) {
+    return at - widthPx / 2;
+}
+int coverTo(int at, int widthPx) {
+    return at + (widthPx - 1) / 2;
+}
+
+bool isWholeRatio(qreal ratio) {
+    return std::abs(ratio - std::round(ratio)) < 1e-6;
+}
+
+} // namespace
+
+QRect pixelLineCover(QPoint from, QPoint to, int widthPx) {
+    const int width = std::max(1, widthPx);
+    const QPoint first(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
+    const QPoint last(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
+    return QRect(QPoint(coverFrom(first.x(), width), coverFrom(first.y(), width)),
+                 QPoint(coverTo(last.x(), width), coverTo(last.y(), width)));
+}
+
+void drawPixelLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widthPx) {
+    if (from.x() == to.x() || from.y() == to.y()) {
+        painter.fillRect(pixelLineCover(from, to, widthPx), colour);
+        return;
+    }
+    painter.save();
+    painter.setPen(QPen(colour, std::max(1, widthPx), Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(from, to);
+    painter.restore();
+}
+
+void drawPixelFrame(QPainter& painter, const QRect& box, QColor colour) {
+    if (box.isEmpty()) return;
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), colour);
+    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), colour);
+    painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), colour);
+    painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), colour);
+}
+
+void drawDottedPixelFrame(QPainter& painter, const QRect& box, QColor colour) {
+    if (box.isEmpty()) return;
+    // Dots on the pixels whose coordinates add up to an even number, so the pattern turns corners evenly.
+    auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0) painter.fillRect(QRect(x, y, 1, 1), colour);
+    };
+    for (int x = box.left(); x <= box.right(); ++x) {
+        dot(x, box.top());
+        if (box.bottom() != box.top()) dot(x, box.bottom());
+    }
+    for (int y = box.top() + 1; y < box.bottom(); ++y) {
+        dot(box.left(), y);
+        if (box.right() != box.left()) dot(box.right(), y);
+    }
+}
+
+QPixmap pictureForRatio(const QPixmap& picture, qreal ratio) {
+    if (picture.isNull() || ratio <= 1 || isWholeRatio(ratio)) return picture;
+    const int whole = static_cast<int>(std::ceil(ratio));
+    const QString key = QStringLiteral("tk-ui-crisp-%1-%2").arg(picture.cacheKey()).arg(whole);
+    QPixmap enlarged;
+    if (QPixmapCache::find(key, &enlarged)) return enlarged;
+    const QImage original = picture.toImage();
+    QImage image = original.scaled(original.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(whole * picture.devicePixelRatio());
+    enlarged = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, enlarged);
+    return enlarged;
+}
+
+QImage crispEnlarged(const QImage& image, qreal ratio) {
+    if (image.isNull() || ratio <= 1) return image;
+    const int whole = static_cast<int>(std::ceil(ratio - 1e-6));
+    QImage enlarged = image.scaled(image.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (!isWholeRatio(ratio)) {
+        // Drawn smoothly rather than scaled smoothly: QImage::scaled averages flat areas off by one.
+        QImage fitted(QSize(static_cast<int>(std::lround(image.width() * ratio)),
+                            static_cast<int>(std::lround(image.height() * ratio))),
+                      QImage::Format_ARGB32_Premultiplied);
+        fitted.fill(Qt::transparent);
+        QPainter painter(&fitted);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(fitted.rect(), enlarged);
+        painter.end();
+        enlarged = fitted;
+    }
+    enlarged.setDevicePixelRatio(ratio);
+    return enlarged;
+}
+
+void drawCrispPicture(QPainter& painter, QPoint topLeft, const QPixmap& picture) {
+    if (picture.isNull()) return;
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.save();
+    // Whole ratios repeat each pixel; from the enlarged copy the last step down is smooth.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1 && !isWholeRatio(ratio));
+    painter.drawPixmap(topLeft, pictureForRatio(picture, ratio));
+    painter.restore();
+}
+
+} // namespace tk::ui

@@ -1,0 +1,43 @@
+// Painting that stays sharp when the desktop scales: lines of whole logical pixels in their exact colour,
+// pictures enlarged by whole device pixels.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+
+class QPainter;
+
+namespace tk::ui {
+
+// The pixels that a horizontal or vertical pen line `widthPx` wide covers at one device pixel per logical
+// pixel: both ends included, the width centred on the line (an even width puts its extra pixel before it).
+QRect pixelLineCover(QPoint from, QPoint to, int widthPx = 1);
+
+// Draws a line as those pixels filled: at any device pixel ratio it covers whole logical pixels in exactly
+// its colour, where a pen of the scaled width would straddle device pixels. A slanted line uses a pen.
+void drawPixelLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widthPx = 1);
+
+// The ring of pixels just inside `box`, as drawRect(box.adjusted(0, 0, -1, -1)) draws it with a 1-pixel pen.
+void drawPixelFrame(QPainter& painter, const QRect& box, QColor colour);
+
+// The same ring, every other pixel: the outline of a focus or of a drag.
+void drawDottedPixelFrame(QPainter& painter, const QRect& box, QColor colour);
+
+// `picture` ready to be drawn at `ratio` device pixels per logical pixel, its logical size unchanged. At a
+// whole ratio it stays as it is, to be drawn without smoothing: each pixel becomes a square block. At any
+// other ratio it is enlarged by whole pixels to the next whole ratio, to be drawn smoothly down from there:
+// every pixel keeps its size and colour, and each edge between two of them softens by one device pixel at
+// most (plain enlargement would give pixels of uneven sizes, smoothing from 1x a blur). Kept in a cache.
+QPixmap pictureForRatio(const QPixmap& picture, qreal ratio);
+
+// `image` enlarged to `ratio` times its size in the same way, all the way: for pictures shown pixel for
+// pixel whatever the scale, such as mouse cursors. Its device pixel ratio is `ratio`.
+QImage crispEnlarged(const QImage& image, qreal ratio);
+
+// Draws `picture` at natural size with its top-left corner at `topLeft`, prepared for the painter's device.
+void drawCrispPicture(QPainter& painter, QPoint topLeft, const QPixmap& picture);
+
+} // namespace tk::ui
