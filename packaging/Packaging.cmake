@@ -1,0 +1,90 @@
+# Installs each program's menu entry, icons, AppStream metainfo and man page, and makes the Debian
+# package of the three programs with CPack (scripts/package builds it).
+include(GNUInstallDirs)
+
+# Menu entries, metainfo and icons are named <prefix>.<program> (tools/assets names the icons so too).
+set(GIOCHI_APP_ID_PREFIX io.github.giochimatematica)
+
+set(giochi_packaged_programs "")
+set(giochi_man_pages "")
+foreach(program filarino cestaro intarsello)
+    if(NOT BUILD_${program})
+        continue()
+    endif()
+    list(APPEND giochi_packaged_programs ${program})
+    set(id ${GIOCHI_APP_ID_PREFIX}.${program})
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/applications/${id}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/metainfo/${id}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    foreach(size 16 32 48 256)
+        install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor/${size}x${size}/apps/${id}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    endforeach()
+
+    # Man pages go in compressed, as Debian wants them; -n keeps the name and time out, so the bytes
+    # depend on the page only.
+    set(page ${CMAKE_BINARY_DIR}/packaging/man/${program}.6)
+    add_custom_command(OUTPUT ${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/man/${program}.6 ${page}
+        COMMAND gzip -9nf ${page}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/man/${program}.6
+        VERBATIM)
+    list(APPEND giochi_man_pages ${page}.gz)
+    install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${giochi_man_pages})
+
+# The install tree as a user gets it: every file in place, menu entries, metainfo and man pages valid.
+if(BUILD_TESTING)
+    add_test(NAME packaging_install
+        COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/check-install ${CMAKE_BINARY_DIR} ${giochi_packaged_programs})
+    set_tests_properties(packaging_install PROPERTIES LABELS package)
+endif()
+
+# The Debian package: giochi-matematica_<version>_<arch>.deb with all three programs.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME giochi-matematica)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Squadra Giochi di matematica")
+set(CPACK_PACKAGE_CONTACT "Squadra Giochi di matematica <giochi-matematica@invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maths games for primary-school pupils, in Italian")
+# CPack puts the summary first and indents each line by one blank; lines indented further stay as written.
+set(CPACK_PACKAGE_DESCRIPTION "Three small mouse-driven maths games with an Italian interface, for pupils
+of about seven to eleven:
+  filarino    multiplication read from arrays of dots
+  cestaro     a sum triangle to complete, at three levels
+  intarsello  the pentomino puzzle on a 10 x 6 grid
+They answer at once by colour, sound and message, read no files and write
+nothing.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_STRIP_FILES ON)
+# The libraries the programs link come from dpkg-shlibdeps. What Qt loads at run time, which no linker
+# sees, is declared here: the X11 platform plugin and the image plugin that reads the embedded icons (the
+# packages that hold them are looked up with dpkg; Qt loads plugins only of its own version), the sound
+# output of Qt Multimedia (PulseAudio's client library), and the fonts: Liberation Sans stands in for
+# Arial and MS Sans Serif, DejaVu Sans for Verdana.
+set(giochi_runtime_packages "")
+foreach(plugin QXcbIntegrationPlugin QICOPlugin)
+    find_package(Qt6${plugin} CONFIG QUIET PATHS ${Qt6Gui_DIR} NO_DEFAULT_PATH)
+    if(NOT TARGET Qt6::${plugin})
+        message(WARNING "Qt has no ${plugin}: the programs could not show their windows or icons")
+        continue()
+    endif()
+    get_target_property(file Qt6::${plugin} LOCATION)
+    execute_process(COMMAND dpkg-query --search ${file}
+        OUTPUT_VARIABLE owner RESULT_VARIABLE failed ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(failed)
+        message(WARNING "No Debian package holds ${file}: the Debian package cannot depend on it")
+        continue()
+    endif()
+    string(REGEX REPLACE ":.*" "" owner "${owner}") # "libqt6gui6:amd64: /usr/lib/..."
+    list(APPEND giochi_runtime_packages "${owner} (>= ${Qt6_VERSION})")
+endforeach()
+list(REMOVE_DUPLICATES giochi_runtime_packages)
+list(APPEND giochi_runtime_packages libpulse0 fonts-liberation fonts-dejavu-core)
+list(JOIN giochi_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
