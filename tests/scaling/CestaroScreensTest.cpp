@@ -1,0 +1,50 @@
+// cestaro on a scaled screen: the triangle, the score panel and the instructions in the same logical places
+// as on a plain screen, and painted crisply.
+#include "CestaroFixture.h"
+#include "RatioImages.h"
+#include "ScaleOneRun.h"
+#include "WindowCrispness.h"
+#include "WindowLayout.h"
+#include "frmAbout.h"
+
+#include <functional>
+
+namespace cestaro::test {
+namespace {
+
+class CestaroScreens : public CestaroFixture {
+protected:
+    // Shows `look` each window as the pupil meets it: the glowing board; a triangle being solved; the
+    // instructions.
+    void visitWindows(const std::function<void(QWidget*)>& look) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));
+        window->DEMO.stop(); // the glow moves on only when told
+        window->DEMO_Timer();
+        look(window);
+        window->mnuNew_Click(1);
+        const int first = openCells().front();
+        type(first, solutionText(first));
+        look(window);
+        ui::frmAbout about(window);
+        about.Timer1.stop();
+        about.showModeless();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+        look(&about);
+    }
+};
+
+TEST_F(CestaroScreens, ControlsKeepTheirLogicalPlaces) {
+    EXPECT_EQ(scaling::screenRatio(), scaling::intendedRatio());
+    QStringList layout;
+    visitWindows([&](QWidget* shown) { layout << scaling::layoutOf(shown); });
+    if (scaling::handBackToParent(layout)) return;
+    const QStringList plain = scaling::linesAtScaleOne();
+    EXPECT_EQ(layout, plain) << scaling::differences(plain, layout).toStdString();
+}
+
+TEST_F(CestaroScreens, WindowsPaintCrisply) {
+    visitWindows([](QWidget* shown) { scaling::expectCrisp(shown, scaling::screenRatio()); });
+}
+
+} // namespace
+} // namespace cestaro::test
