@@ -1,10 +1,7 @@
 // cestaro on a scaled screen: the triangle, the score panel and the instructions in the same logical places
 // as on a plain screen, and painted crisply.
 #include "CestaroFixture.h"
-#include "RatioImages.h"
-#include "ScaleOneRun.h"
-#include "WindowCrispness.h"
-#include "WindowLayout.h"
+#include "ProgramScreens.h"
 #include "frmAbout.h"
 
 #include <functional>
@@ -34,16 +31,11 @@ protected:
 };
 
 TEST_F(CestaroScreens, ControlsKeepTheirLogicalPlaces) {
-    EXPECT_EQ(scaling::screenRatio(), scaling::intendedRatio());
-    QStringList layout;
-    visitWindows([&](QWidget* shown) { layout << scaling::layoutOf(shown); });
-    if (scaling::handBackToParent(layout)) return;
-    const QStringList plain = scaling::linesAtScaleOne();
-    EXPECT_EQ(layout, plain) << scaling::differences(plain, layout).toStdString();
+    scaling::expectLayoutAsAtScaleOne([this](const auto& look) { visitWindows(look); });
 }
 
 TEST_F(CestaroScreens, WindowsPaintCrisply) {
-    visitWindows([](QWidget* shown) { scaling::expectCrisp(shown, scaling::screenRatio()); });
+    scaling::expectCrispWindows([this](const auto& look) { visitWindows(look); });
 }
 
 } // namespace

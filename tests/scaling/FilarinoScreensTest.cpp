@@ -7,10 +7,8 @@
 #include "HandCursor.h"
 #include "Label.h"
 #include "MouseDriver.h"
+#include "ProgramScreens.h"
 #include "RatioImages.h"
-#include "ScaleOneRun.h"
-#include "WindowCrispness.h"
-#include "WindowLayout.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -65,18 +63,11 @@ protected:
 };
 
 TEST_F(FilarinoScreens, ControlsKeepTheirLogicalPlaces) {
-    EXPECT_EQ(scaling::screenRatio(), scaling::intendedRatio());
-    QStringList layout;
-    visitWindows([&](QWidget* window) {
-        layout << scaling::layoutOf(window->parentWidget()) << scaling::layoutOf(window);
-    });
-    if (scaling::handBackToParent(layout)) return;
-    const QStringList plain = scaling::linesAtScaleOne();
-    EXPECT_EQ(layout, plain) << scaling::differences(plain, layout).toStdString();
+    scaling::expectLayoutAsAtScaleOne([this](const auto& look) { visitWindows(look); });
 }
 
 TEST_F(FilarinoScreens, WindowsPaintCrisply) {
-    visitWindows([](QWidget* window) { scaling::expectCrisp(window, scaling::screenRatio()); });
+    scaling::expectCrispWindows([this](const auto& look) { visitWindows(look); });
 }
 
 TEST_F(FilarinoScreens, HandCursorKeepsItsSize) {

@@ -1,10 +1,7 @@
 // intarsello on a scaled screen: the grid, the tiles and the help panel in the same logical places as on a
 // plain screen, and painted crisply.
+#include "ProgramScreens.h"
 #include "PuzzleFixture.h"
-#include "RatioImages.h"
-#include "ScaleOneRun.h"
-#include "WindowCrispness.h"
-#include "WindowLayout.h"
 
 #include <functional>
 
@@ -32,16 +29,11 @@ protected:
 };
 
 TEST_F(IntarselloScreens, ControlsKeepTheirLogicalPlaces) {
-    EXPECT_EQ(scaling::screenRatio(), scaling::intendedRatio());
-    QStringList layout = scaling::layoutOf(form1);
-    visitWindow([&](QWidget* window) { layout << scaling::layoutOf(window); });
-    if (scaling::handBackToParent(layout)) return;
-    const QStringList plain = scaling::linesAtScaleOne();
-    EXPECT_EQ(layout, plain) << scaling::differences(plain, layout).toStdString();
+    scaling::expectLayoutAsAtScaleOne([this](const auto& look) { visitWindow(look); });
 }
 
 TEST_F(IntarselloScreens, WindowPaintsCrisply) {
-    visitWindow([](QWidget* window) { scaling::expectCrisp(window, scaling::screenRatio()); });
+    scaling::expectCrispWindows([this](const auto& look) { visitWindow(look); });
 }
 
 } // namespace

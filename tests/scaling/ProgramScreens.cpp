@@ -1,0 +1,26 @@
+// Recording the windows a program shows and judging them against scale 1 and for crispness.
+#include "ProgramScreens.h"
+
+#include "RatioImages.h"
+#include "ScaleOneRun.h"
+#include "WindowCrispness.h"
+#include "WindowLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace scaling {
+
+void expectLayoutAsAtScaleOne(const WindowVisit& visit) {
+    EXPECT_EQ(screenRatio(), intendedRatio());
+    QStringList layout;
+    visit([&](QWidget* window) { layout << layoutOf(window); });
+    if (handBackToParent(layout)) return;
+    const QStringList plain = linesAtScaleOne();
+    EXPECT_EQ(layout, plain) << differences(plain, layout).toStdString();
+}
+
+void expectCrispWindows(const WindowVisit& visit) {
+    visit([](QWidget* window) { expectCrisp(window, screenRatio()); });
+}
+
+} // namespace scaling
