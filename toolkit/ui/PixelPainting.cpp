@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmapCache>
 #include <algorithm>
@@ -106,7 +107,10 @@ QImage crispEnlarged(const QImage& image, qreal ratio) {
 
 void drawCrispPicture(QPainter& painter, QPoint topLeft, const QPixmap& picture) {
     if (picture.isNull()) return;
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // The device painted on, not the widget: a widget rendered into an image of another ratio is redirected.
+    const QPaintDevice* device =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
+    const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
     painter.save();
     // Whole ratios repeat each pixel; from the enlarged copy the last step down is smooth.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1 && !isWholeRatio(ratio));
