@@ -1,6 +1,7 @@
 // Application-wide set-up: style, palette, fonts, logging filter, yielding and ending.
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 #include "Units.h"
 
@@ -29,6 +30,7 @@ void prepareApplication(QApplication& app) {
     installFontSubstitutions();
     QApplication::setFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, Weight::Regular));
     app.setQuitOnLastWindowClosed(false);
+    installAccessibility();
     // Without a sound server Qt Multimedia would warn on every sound; silence is the contract.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false\nqt.multimedia.*=false"));
 }

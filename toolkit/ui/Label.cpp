@@ -1,6 +1,7 @@
 // Label painting: background, sunken border, wrapped caption aligned at the top.
 #include "Label.h"
 
+#include "AccessibleLabel.h"
 #include "PixelPainting.h"
 #include "Units.h"
 
@@ -17,14 +18,15 @@ Label::Label(QWidget* parent, const QString& caption, double left, double top, d
     : QWidget(parent)
     , caption_(caption) {
     setGeometry(twipsRect(left, top, width, height));
-    setAccessibleName(caption);
 }
 
 void Label::setCaption(const QString& caption) {
     if (caption == caption_) return;
+    const QString before = caption_;
     caption_ = caption;
     if (autoSize_) fitToCaption();
     update();
+    AccessibleLabel::captionChanged(this, before);
 }
 
 void Label::setBackColour(QColor colour) {
