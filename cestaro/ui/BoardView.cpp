@@ -7,8 +7,26 @@
 #include "Units.h"
 
 #include <QLineEdit>
+#include <array>
 
 namespace cestaro::ui {
+
+namespace {
+
+// What a screen reader calls cell 1..15: its number and where it stands in the triangle.
+QString spokenCellName(int n) {
+    const int row = Triangle::rowOf(n);
+    if (row == 1) return QStringLiteral("Cerchio %1 (in alto)").arg(n);
+    static const std::array<const char*, Triangle::kRows> kOrdinals{"primo", "secondo", "terzo", "quarto",
+                                                                    "quinto"};
+    const QString ordinal =
+        QString::fromLatin1(kOrdinals[static_cast<std::size_t>(Triangle::placeOf(n) - 1)]);
+    if (row == Triangle::kRows)
+        return QStringLiteral("Cerchio %1 (in basso, %2 da sinistra)").arg(n).arg(ordinal);
+    return QStringLiteral("Cerchio %1 (riga %2, %3 da sinistra)").arg(n).arg(row).arg(ordinal);
+}
+
+} // namespace
 
 QColor inkColour(CellColour colour) {
     if (const auto rgb = rgbOf(colour)) return QColor(rgb->red, rgb->green, rgb->blue);
@@ -38,7 +56,7 @@ BoardView::BoardView(QWidget* surface)
         box->setTextMargins(0, 0, 0, 0);
         // Its menu would speak English; cut, copy and paste stay on the keyboard.
         box->setContextMenuPolicy(Qt::NoContextMenu);
-        box->setAccessibleName(QStringLiteral("Cerchietto %1").arg(n));
+        box->setAccessibleName(spokenCellName(n));
         connect(box, &QLineEdit::textChanged, this, [this, n] { emit edited(n); });
         cells_[index(n)] = box;
     }

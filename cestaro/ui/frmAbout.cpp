@@ -39,6 +39,7 @@ frmAbout::frmAbout(QWidget* owner)
                                   "in alcuni di questi cerchietti compaiono dei numeri scritti in rosso."),
                    105, 150, 8655, 630);
     Image1 = new tk::ui::Picture(client(), 1785, 1020, 5055, 4245);
+    Image1->setAccessibleName(QStringLiteral("Esempio: una cestaro da completare e la sua soluzione"));
     Label2 = rulesLabel(client(),
                         QStringLiteral("Devi completare la cestaro inserendo i numeri che mancano nei "
                                        "cerchietti vuoti. Per inserire un numero, clicca un cerchietto, poi "

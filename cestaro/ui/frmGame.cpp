@@ -90,6 +90,9 @@ void frmGame::buildScorePanel() {
     Punteggio = panelLabel(client(), QStringLiteral("0"), 7410, 2265, 18);
     Label5 = panelLabel(client(), QStringLiteral("Cestaro"), 6960, 3705, 14.25);
     LivelloLBL = panelLabel(client(), QStringLiteral("0"), 7440, 4185, 18);
+    // A screen reader hears each number with the caption above it.
+    Punteggio->setAccessibleName(QStringLiteral("Punti"));
+    LivelloLBL->setAccessibleName(QStringLiteral("Cestaro"));
 }
 
 QLineEdit* frmGame::T(int n) const {

@@ -138,10 +138,13 @@ void ExerciseWindow::buildAnswerArea(const Layout& layout) {
     Label15 = makeLabel(Frame1, QStringLiteral("Quante righe ?"), q2.left, q2.top, q2.width, q2.height,
                         question, kDarkRed);
     LblNumero1 = makeAnswerBox(layout.lblNumero1);
+    LblNumero1->setAccessibleName(QStringLiteral("Pallini in una riga"));
     LblNumero2 = makeAnswerBox(layout.lblNumero2);
+    LblNumero2->setAccessibleName(QStringLiteral("Numero di righe"));
     const Box& per = layout.lblPer;
     LblPer = makeLabel(Frame1, QStringLiteral("x"), per.left, per.top, per.width, per.height,
                        arial(layout.signPoints), kDarkRed);
+    LblPer->setAccessibleName(QStringLiteral("per")); // a reader would say the letter
     const Box& volte = layout.lblVolte;
     LblVolte = makeLabel(Frame1, QStringLiteral("volte"), volte.left, volte.top, volte.width, volte.height,
                          arial(layout.signPoints), kDarkRed);
@@ -166,6 +169,7 @@ void ExerciseWindow::buildKeypad() {
         label->setBackColour(QColor(255, 255, 128));
         label->setAlign(Label::Align::Centre);
         label->setCursor(handCursor());
+        label->setAccessibleName(QStringLiteral("Tasto %1").arg(caption));
         keypadDrag_->addSource(label);
         return label;
     };
@@ -193,6 +197,7 @@ void ExerciseWindow::buildResults(const Layout& layout) {
     LblEsito = makeLabel(client(), QStringLiteral(" "), e.left, e.top, e.width, e.height, arial(48), kBlue);
     LblEsito->setBackColour(kApricot);
     LblEsito->setAlign(Label::Align::Centre);
+    LblEsito->setAccessibleName(QStringLiteral("Esito"));
     const Box& arrow = layout.image2;
     Image2 = new Picture(client(), arrow.left, arrow.top, arrow.width, arrow.height);
     Image2->setPicture(tk::ui::resourcePixmap(QStringLiteral("PICTURE"), 1));
@@ -212,18 +217,20 @@ void ExerciseWindow::buildResults(const Layout& layout) {
     // Opaque, so the column separators run only between the cells below the headings.
     Label8->setBackColour(kApricot);
     Label9->setBackColour(kApricot);
-    auto cell = [this](double left, double width, QColor fore) {
+    // Named after their columns, as a screen reader cannot line them up with the headings.
+    auto cell = [this](const QString& column, double left, double width, QColor fore) {
         auto* label = makeLabel(frmElaborazione, {}, left, 825, width, 480, arial(15.75), fore);
+        label->setAccessibleName(column);
         label->setBackColour(tk::ui::systemWindowColour());
         label->setAlign(Label::Align::Centre);
         label->setBorder(true);
         return label;
     };
-    lblOperazione = cell(layout.lblOperazioneLeft, 660, QColor(0, 192, 0));
-    lblRisEsatte = cell(1241, 690, kBlue);
-    lblRisErrate = cell(2377, 690, kBlue);
-    lblTempoParziale = cell(3513, 690, QColor(255, 0, 0));
-    lblTempoTotale = cell(4650, 690, QColor(255, 0, 0));
+    lblOperazione = cell(QStringLiteral("Operazioni"), layout.lblOperazioneLeft, 660, QColor(0, 192, 0));
+    lblRisEsatte = cell(QStringLiteral("Risposte esatte"), 1241, 690, kBlue);
+    lblRisErrate = cell(QStringLiteral("Risposte errate"), 2377, 690, kBlue);
+    lblTempoParziale = cell(QStringLiteral("Tempo parziale"), 3513, 690, QColor(255, 0, 0));
+    lblTempoTotale = cell(QStringLiteral("Tempo totale"), 4650, 690, QColor(255, 0, 0));
     lblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
     lblTempoTotale->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
     for (double x : {1005.0, layout.line5X, layout.line6X, 4440.0})
@@ -240,6 +247,7 @@ void ExerciseWindow::buildButtons(const Layout& layout) {
     CmdOperazione = button(QStringLiteral("Nuovo filarino"), layout.cmdOperazione, QColor(128, 255, 128));
     CmdVerifica = button(QStringLiteral("C o n t r o l l a"), layout.cmdVerifica, layout.cmdVerificaFace);
     CmdFine = button(QStringLiteral("Esci"), layout.cmdFine, kPaleYellow);
+    CmdVerifica->setAccessibleName(QStringLiteral("Controlla")); // read as a word, not spelled out
     connect(CmdOperazione, &Button::clicked, this, &ExerciseWindow::CmdOperazione_Click);
     connect(CmdVerifica, &Button::clicked, this, &ExerciseWindow::CmdVerifica_Click);
     connect(CmdFine, &Button::clicked, this, &ExerciseWindow::CmdFine_Click);

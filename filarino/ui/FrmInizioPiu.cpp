@@ -153,6 +153,7 @@ void FrmInizioPiu::buildButtons() {
     Command4 = makeButton(QStringLiteral("Numeri da 1 a 10"), 3465, 1995, 3090, 705, rangeFace);
     Command2 = makeButton(QStringLiteral("Numeri da 4 a 7"), 180, 2640, 3090, 705, rangeFace);
     Command9 = makeButton(QStringLiteral("E S C I"), 3480, 3285, 3075, 675, QColor(255, 224, 192));
+    Command9->setAccessibleName(QStringLiteral("Esci")); // read as a word, not spelled out
     connect(Command1, &Button::clicked, this, &FrmInizioPiu::Command1_Click);
     connect(Command2, &Button::clicked, this, &FrmInizioPiu::Command2_Click);
     connect(Command3, &Button::clicked, this, &FrmInizioPiu::Command3_Click);

@@ -45,6 +45,7 @@ frmTabellina::frmTabellina(Shell& shell, QWidget* backdrop)
     : ExerciseWindow(shell, backdrop, timesTableLayout()) {
     mnuAutore = menuBar()->addAction(QStringLiteral("Autore"), this, &frmTabellina::mnuAutore_Click);
     lblRisultato = makeAnswerBox({4170, 675, 1695, 1215});
+    lblRisultato->setAccessibleName(QStringLiteral("Risultato"));
     lblRisultato->hide();
 }
 

@@ -43,6 +43,7 @@ HelpPanel::HelpPanel(QWidget* parent)
         picture->setBackground(kPanelGrey);
         picture->setPicture(tk::ui::resourcePixmap(QStringLiteral("PICTURE"), i));
         picture->setPictureId(i);
+        picture->setAccessibleName(QStringLiteral("Esempio di soluzione %1").arg(i + 1));
         PicSoluzione[static_cast<std::size_t>(i)] = picture;
         PicCopertura[static_cast<std::size_t>(i)] =
             new tk::ui::Surface(picture, tk::ui::systemWindowColour());
@@ -51,6 +52,7 @@ HelpPanel::HelpPanel(QWidget* parent)
 
     OKButton = new tk::ui::Button(this, QStringLiteral("OK"), 5370, 4425, 690, 510);
     OKButton->setFont(tk::ui::makeFont(QStringLiteral("Verdana"), 9.75));
+    setAccessibleName(QStringLiteral("Aiuto"));
     hide();
 }
 

@@ -1,6 +1,7 @@
 // Painting of a tile's square and translation of Qt's mouse events into the board's terms.
 #include "TileSquare.h"
 
+#include "Accessibility.h"
 #include "Twips.h"
 
 #include <QMouseEvent>
@@ -36,6 +37,7 @@ unsigned boardModifiers(Qt::KeyboardModifiers modifiers) {
 TileSquare::TileSquare(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    tk::ui::setAccessibleRole(this, QAccessible::Graphic);
 }
 
 void TileSquare::setColour(QColor colour) {

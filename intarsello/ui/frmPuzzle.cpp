@@ -15,6 +15,7 @@
 
 #include <QMenuBar>
 #include <QStringList>
+#include <array>
 
 namespace intarsello::ui {
 
@@ -34,6 +35,15 @@ tk::ui::Label* instructionLabel(QWidget* parent, const char* text, int top, int 
 QColor colourOfTile(int tile) {
     const Rgb c = tiles()[static_cast<std::size_t>(tile)].colour;
     return {c.red, c.green, c.blue};
+}
+
+// What a screen reader calls a square of `tile`: the tile's letter and colour, "Tassello L nero".
+QString spokenTileName(int tile) {
+    static const std::array<const char*, kTileCount> kColourNames{
+        "nero",        "blu scuro",     "verde scuro", "verde acqua", "bordeaux",     "viola",
+        "verde oliva", "grigio chiaro", "grigio",      "blu",         "verde chiaro", "azzurro"};
+    const auto k = static_cast<std::size_t>(tile);
+    return QStringLiteral("Tassello %1 %2").arg(QChar::fromLatin1(tiles()[k].letter)).arg(kColourNames[k]);
 }
 
 } // namespace
@@ -97,6 +107,7 @@ void frmPuzzle::Form_Load() {
     for (int i = 0; i < Board::kCellCount; ++i) {
         TileSquare* square = cell[i];
         square->setColour(colourOfTile(Board::tileOf(i)));
+        square->setAccessibleName(spokenTileName(Board::tileOf(i)));
         square->resize(px(kSquareTwips), px(kSquareTwips));
         square->show();
     }

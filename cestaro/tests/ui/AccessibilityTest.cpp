@@ -1,0 +1,94 @@
+// Screen readers in cestaro: the cells named by their place in the triangle, the score panel, the menu and
+// the instructions, and the news of a new triangle number and a new score.
+#include "Button.h"
+#include "CestaroFixture.h"
+#include "Label.h"
+#include "Picture.h"
+#include "ScreenReader.h"
+#include "frmAbout.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace cestaro::test {
+namespace {
+
+using tk::ui::testing::ScreenReader;
+using CestaroAccessibility = CestaroFixture;
+
+TEST_F(CestaroAccessibility, CellsAreEditableTextNamedByTheirPlaceInTheTriangle) {
+    const std::pair<int, const char*> names[] = {
+        {1, "Cerchio 1 (in alto)"},
+        {2, "Cerchio 2 (riga 2, primo da sinistra)"},
+        {3, "Cerchio 3 (riga 2, secondo da sinistra)"},
+        {6, "Cerchio 6 (riga 3, terzo da sinistra)"},
+        {10, "Cerchio 10 (riga 4, quarto da sinistra)"},
+        {11, "Cerchio 11 (in basso, primo da sinistra)"},
+        {15, "Cerchio 15 (in basso, quinto da sinistra)"},
+    };
+    for (const auto& [n, spoken] : names)
+        EXPECT_EQ(ScreenReader::name(T(n)), spoken);
+    for (int n = 1; n <= 15; ++n)
+        EXPECT_EQ(ScreenReader::role(T(n)), QAccessible::EditableText) << n;
+
+    // A dealt triangle: the givens read their numbers and cannot be edited; the others are empty.
+    window->mnuNew_Click(0);
+    for (int n = 1; n <= 15; ++n) {
+        QAccessibleInterface* cell = ScreenReader::interfaceOf(T(n));
+        const bool given = T(n)->isReadOnly();
+        EXPECT_EQ(cell->state().readOnly, given) << n;
+        EXPECT_EQ(cell->text(QAccessible::Value), given ? solutionText(n) : QString()) << n;
+    }
+}
+
+TEST_F(CestaroAccessibility, ScorePanelMenuAndExitAreNamed) {
+    EXPECT_EQ(ScreenReader::role(window->Punteggio), QAccessible::StaticText);
+    EXPECT_EQ(ScreenReader::name(window->Punteggio), "Punti");
+    EXPECT_EQ(ScreenReader::value(window->Punteggio), "0");
+    EXPECT_EQ(ScreenReader::name(window->LivelloLBL), "Cestaro");
+    EXPECT_EQ(ScreenReader::value(window->LivelloLBL), "0");
+    EXPECT_EQ(ScreenReader::name(window->Label2), "Punti");
+    EXPECT_EQ(ScreenReader::name(window->Label5), "Cestaro");
+    EXPECT_EQ(ScreenReader::role(window->Command1), QAccessible::Button);
+    EXPECT_EQ(ScreenReader::name(window->Command1), "ESCI");
+    EXPECT_EQ(ScreenReader::entryNames(window->menuBar()),
+              (QStringList{"SCEGLI IL LIVELLO DI GIOCO", "ISTRUZIONI", "ESCI"}));
+
+    // The drop-down of levels, read while closed: its items and the check mark.
+    window->mnuNew_Click(1);
+    QAccessibleInterface* levels = ScreenReader::interfaceOf(window->mnuGame);
+    ASSERT_EQ(levels->childCount(), 3);
+    const char* captions[] = {"Facile", "Medio", "Difficile"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(levels->child(i)->text(QAccessible::Name), captions[i]);
+        EXPECT_EQ(levels->child(i)->state().checked, i == 1) << i;
+    }
+}
+
+TEST_F(CestaroAccessibility, NewTriangleNumberAndNewScoreAreTold) {
+    ScreenReader reader;
+    window->mnuNew_Click(0);
+    EXPECT_EQ(reader.textsOf(window->LivelloLBL), std::vector<QString>{"1"});
+    EXPECT_TRUE(reader.textsOf(window->Punteggio).empty());
+
+    reader.clear();
+    solve();
+    EXPECT_EQ(reader.textsOf(window->Punteggio), std::vector<QString>{"15"});
+    EXPECT_EQ(reader.value(window->Punteggio), "15");
+    EXPECT_EQ(reader.textsOf(window->LivelloLBL), std::vector<QString>{"2"});
+    // The names stay: a reader hears "Punti" with its new value.
+    EXPECT_TRUE(reader.about(window->Punteggio, QAccessible::NameChanged).empty());
+}
+
+TEST_F(CestaroAccessibility, InstructionsReadTheRulesAndNameTheExample) {
+    ui::frmAbout about(window);
+    EXPECT_EQ(ScreenReader::name(about.Label1),
+              "La cestaro è composta da 15 cerchietti bianchi. All'inizio del gioco in "
+              "alcuni di questi cerchietti compaiono dei numeri scritti in rosso.");
+    EXPECT_EQ(ScreenReader::role(about.Image1), QAccessible::Graphic);
+    EXPECT_EQ(ScreenReader::name(about.Image1), "Esempio: una cestaro da completare e la sua soluzione");
+    EXPECT_EQ(ScreenReader::name(about.Command1), "ESCI");
+}
+
+} // namespace
+} // namespace cestaro::test

@@ -1,0 +1,157 @@
+// Screen readers in filarino: the names of what the pupil acts on or reads in the start window and the
+// exercise windows, and the news of a filled box, a verdict and the results table.
+#include "Button.h"
+#include "FilarinoFixture.h"
+#include "Frame.h"
+#include "FrmInizioPiu.h"
+#include "Label.h"
+#include "ScreenReader.h"
+#include "frmTabellina.h"
+
+#include <QComboBox>
+#include <QMenuBar>
+#include <QTest>
+
+namespace filarino::test {
+namespace {
+
+using tk::ui::InWindowDrag;
+using tk::ui::testing::ScreenReader;
+
+enum class Kind { Operation, TimesTable };
+
+class FilarinoAccessibility : public FilarinoFixture {
+protected:
+    // Opens the exercise with the range 1 to 10 through its backdrop, as a range button does.
+    ui::ExerciseWindow& open(Kind kind) {
+        modulo.NumeroMinimo = 1;
+        modulo.NumeroMassimo = 10;
+        if (kind == Kind::Operation)
+            shell->loadForm11();
+        else
+            shell->loadForm12();
+        settle();
+        ui::ExerciseWindow* window = shell->exerciseWindow();
+        EXPECT_TRUE(window && QTest::qWaitForWindowExposed(window));
+        return *window;
+    }
+
+    // Fills the boxes with the keys of `perRow` and `rows`, as a drag over each box would.
+    static void answer(ui::ExerciseWindow& window, int perRow, int rows) {
+        window.LblNumero1_DragOver(window.keys()[static_cast<std::size_t>(perRow - 1)],
+                                   InWindowDrag::DragState::Enter);
+        window.LblNumero2_DragOver(window.keys()[static_cast<std::size_t>(rows - 1)],
+                                   InWindowDrag::DragState::Enter);
+    }
+};
+
+TEST_F(FilarinoAccessibility, StartWindowNamesTheListTheButtonsAndTheMenuWithoutItsGap) {
+    ScreenReader reader;
+    shell->loadForm1();
+    ui::FrmInizioPiu& start = *shell->frmInizioPiu();
+
+    // On Linux Qt names a drop-down list by its chosen item.
+    EXPECT_EQ(reader.role(start.Combo1), QAccessible::ComboBox);
+    EXPECT_EQ(reader.value(start.Combo1), "Dallo filarino all'operazione");
+    const std::pair<tk::ui::Button*, const char*> buttons[] = {{start.Command1, "Numeri da 1 a 4"},
+                                                               {start.Command2, "Numeri da 4 a 7"},
+                                                               {start.Command3, "Numeri da 6 a 10"},
+                                                               {start.Command4, "Numeri da 1 a 10"},
+                                                               {start.Command9, "Esci"}};
+    for (const auto& [button, spoken] : buttons) {
+        EXPECT_EQ(reader.role(button), QAccessible::Button) << spoken;
+        EXPECT_EQ(reader.name(button), spoken);
+    }
+    EXPECT_EQ(reader.role(start.Label4), QAccessible::StaticText);
+    EXPECT_EQ(reader.name(start.Label4), "FILARINO");
+    EXPECT_EQ(reader.name(start.Label6), "Esercitazioni");
+    EXPECT_EQ(reader.name(start.Label3), "Ideazione, progettazione e realizzazione:");
+    EXPECT_EQ(reader.role(start.Image2[0]), QAccessible::Graphic);
+    EXPECT_EQ(ScreenReader::entryNames(start.menuBar()), (QStringList{"Esci", "Autore"}));
+}
+
+TEST_F(FilarinoAccessibility, ExerciseWindowsNameKeysBoxesVerdictAndResultCells) {
+    for (Kind kind : {Kind::Operation, Kind::TimesTable}) {
+        SetUp();
+        ScreenReader reader;
+        ui::ExerciseWindow& window = open(kind);
+        for (int value = 1; value <= 10; ++value) {
+            tk::ui::Label* key = window.keys()[static_cast<std::size_t>(value - 1)];
+            EXPECT_EQ(reader.role(key), QAccessible::StaticText);
+            EXPECT_EQ(reader.name(key), QStringLiteral("Tasto %1").arg(value));
+            EXPECT_EQ(reader.value(key), QString::number(value));
+        }
+        EXPECT_EQ(reader.name(window.frmTastierino), "TASTIERINO");
+        EXPECT_EQ(reader.role(window.frmTastierino), QAccessible::Grouping);
+        EXPECT_EQ(reader.name(window.LblNumero1), "Pallini in una riga");
+        EXPECT_EQ(reader.name(window.LblNumero2), "Numero di righe");
+        EXPECT_EQ(reader.name(window.LblPer), "per");
+        EXPECT_EQ(reader.name(window.LblEsito), "Esito");
+        EXPECT_EQ(reader.value(window.LblEsito), "");
+        EXPECT_EQ(reader.name(window.LblIstruzione), "Clicca il pulsante \"Nuovo filarino\"");
+        EXPECT_EQ(reader.name(window.frmElaborazione), "ELABORAZIONE");
+        const std::pair<tk::ui::Label*, const char*> cells[] = {{window.lblOperazione, "Operazioni"},
+                                                                {window.lblRisEsatte, "Risposte esatte"},
+                                                                {window.lblRisErrate, "Risposte errate"},
+                                                                {window.lblTempoParziale, "Tempo parziale"},
+                                                                {window.lblTempoTotale, "Tempo totale"}};
+        for (const auto& [cell, spoken] : cells)
+            EXPECT_EQ(reader.name(cell), spoken);
+        EXPECT_EQ(reader.interfaceOf(window.lblTempoParziale)->text(QAccessible::Description),
+                  "Secondi impiegati per ogni risposta");
+        EXPECT_EQ(reader.name(window.CmdOperazione), "Nuovo filarino");
+        EXPECT_EQ(reader.name(window.CmdVerifica), "Controlla");
+        EXPECT_EQ(reader.name(window.CmdFine), "Esci");
+        EXPECT_EQ(ScreenReader::entryNames(window.menuBar()),
+                  kind == Kind::Operation ? QStringList{"Esci"} : (QStringList{"Esci", "Autore"}));
+        TearDown();
+    }
+}
+
+TEST_F(FilarinoAccessibility, RightAnswerIsToldThroughBoxesVerdictProductAndTable) {
+    ScreenReader reader;
+    auto& window = static_cast<ui::frmTabellina&>(open(Kind::TimesTable));
+    window.CmdOperazione_Click();
+    EXPECT_EQ(reader.textsOf(window.lblOperazione), std::vector<QString>{"1"});
+    const int perRow = window.exercise().PalliniPerRiga(), rows = window.exercise().NumeroRighe();
+    reader.clear();
+
+    answer(window, perRow, rows);
+    EXPECT_EQ(reader.textsOf(window.LblNumero1), std::vector<QString>{QString::number(perRow)});
+    EXPECT_EQ(reader.value(window.LblNumero2), QString::number(rows));
+    clock.advance(8);
+    window.CmdVerifica_Click();
+
+    EXPECT_EQ(reader.textsOf(window.LblEsito), std::vector<QString>{"Esatto"});
+    EXPECT_EQ(reader.value(window.LblEsito), "Esatto");
+    EXPECT_EQ(reader.name(window.LblVolte), "fa");
+    EXPECT_EQ(reader.about(window.LblVolte, QAccessible::NameChanged).size(), 1u);
+    EXPECT_EQ(reader.name(window.lblRisultato), "Risultato");
+    EXPECT_EQ(reader.textsOf(window.lblRisultato), std::vector<QString>{QString::number(perRow * rows)});
+    EXPECT_EQ(reader.textsOf(window.lblRisEsatte), std::vector<QString>{"1"});
+    EXPECT_TRUE(reader.textsOf(window.lblRisErrate).empty());
+    EXPECT_EQ(reader.value(window.lblTempoParziale), "8");
+    EXPECT_EQ(reader.about(window.LblIstruzione, QAccessible::NameChanged).size(), 1u);
+}
+
+TEST_F(FilarinoAccessibility, WrongAnswerIsToldAndTheNextArrayClearsTheVerdict) {
+    ScreenReader reader;
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    window.CmdOperazione_Click();
+    const int perRow = window.exercise().PalliniPerRiga(), rows = window.exercise().NumeroRighe();
+    answer(window, perRow == 10 ? 9 : perRow + 1, rows);
+    reader.clear();
+    window.CmdVerifica_Click();
+    EXPECT_EQ(reader.textsOf(window.LblEsito), std::vector<QString>{"Errato"});
+    EXPECT_EQ(reader.textsOf(window.lblRisErrate), std::vector<QString>{"1"});
+    EXPECT_TRUE(reader.textsOf(window.lblRisEsatte).empty());
+
+    reader.clear();
+    window.CmdOperazione_Click();
+    EXPECT_EQ(reader.textsOf(window.LblEsito), std::vector<QString>{""});
+    EXPECT_EQ(reader.value(window.LblEsito), "");
+    EXPECT_EQ(reader.textsOf(window.lblOperazione), std::vector<QString>{"2"});
+}
+
+} // namespace
+} // namespace filarino::test
