@@ -1,4 +1,5 @@
-// Pixel lines against Qt's own pen at one device pixel per logical pixel, and pictures prepared for a ratio.
+// Pixel lines against Qt's own pen at scale 1 and at other ratios; pictures enlarged all the way to a ratio.
+// enlarged whole.
 #include "PixelPainting.h"
 
 #include "RatioImages.h"
@@ -86,40 +87,6 @@ TEST(PixelLine, IsWholeDevicePixelsOfItsColourAtEveryRatio) {
         for (int y = 0; y < scaled.height(); ++y)
             black += scaled.pixelColor(static_cast<int>(25 * ratio), y) == Qt::black;
         EXPECT_GE(black, 6) << "ratio " << ratio;
-    }
-}
-
-TEST(DottedFrame, MarksEveryOtherPixelOfTheRing) {
-    QImage image = blank({12, 8});
-    {
-        QPainter painter(&image);
-        drawDottedPixelFrame(painter, QRect(2, 1, 8, 6), Qt::black);
-    }
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 12; ++x) {
-            const bool onRing =
-                (x == 2 || x == 9 || y == 1 || y == 6) && x >= 2 && x <= 9 && y >= 1 && y <= 6;
-            EXPECT_EQ(image.pixelColor(x, y) == Qt::black, onRing && (x + y) % 2 == 0) << x << "," << y;
-        }
-}
-
-TEST(PictureForRatio, IsTheSamePictureAtWholeRatios) {
-    const QPixmap picture = QPixmap::fromImage(distinctPixels({7, 5}));
-    for (qreal ratio : {1.0, 2.0, 3.0})
-        EXPECT_EQ(pictureForRatio(picture, ratio).cacheKey(), picture.cacheKey()) << ratio;
-}
-
-TEST(PictureForRatio, RepeatsEachPixelUpToTheNextWholeRatio) {
-    const QImage original = distinctPixels({7, 5});
-    for (qreal ratio : {1.25, 1.5, 2.5}) {
-        const int whole = static_cast<int>(std::ceil(ratio));
-        const QPixmap prepared = pictureForRatio(QPixmap::fromImage(original), ratio);
-        EXPECT_EQ(prepared.devicePixelRatio(), whole);
-        EXPECT_EQ(prepared.deviceIndependentSize(), QSizeF(7, 5));
-        const QImage pixels = prepared.toImage();
-        for (int y = 0; y < pixels.height(); ++y)
-            for (int x = 0; x < pixels.width(); ++x)
-                ASSERT_EQ(pixels.pixelColor(x, y), original.pixelColor(x / whole, y / whole)) << ratio;
     }
 }
 
