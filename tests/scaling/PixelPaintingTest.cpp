@@ -90,6 +90,35 @@ TEST(PixelLine, IsWholeDevicePixelsOfItsColourAtEveryRatio) {
     }
 }
 
+// A grid or a table drawn with lone lines: at 1.5 every line 1 device pixel wide, none 2 by chance of place.
+TEST(LonePixelLine, HasOneDeviceWidthWhereverItFalls) {
+    auto lines = [](qreal ratio) {
+        QImage image = blank({40, 40}, ratio);
+        QPainter painter(&image);
+        for (int x = 2; x < 40; x += 3)
+            drawLonePixelLine(painter, {x, 5}, {x, 30}, Qt::black);
+        return image;
+    };
+    const QImage logical = lines(1);
+    for (qreal ratio : {1.25, 1.5, 1.75, 2.0, 3.0}) {
+        const QImage scaled = lines(ratio);
+        const scaling::Departures found =
+            scaling::departures(logical, scaled, ratio, scaling::Edges::Exact, QRegion(logical.rect()));
+        EXPECT_EQ(found.count, 0) << "ratio " << ratio << ": " << found.first.toStdString();
+        std::vector<int> widths;
+        const int row = static_cast<int>(20 * ratio);
+        for (int x = 0; x < scaled.width(); ++x) {
+            const bool black = scaled.pixelColor(x, row) == Qt::black;
+            if (black && (x == 0 || scaled.pixelColor(x - 1, row) != Qt::black)) widths.push_back(0);
+            if (black) ++widths.back();
+        }
+        ASSERT_EQ(widths.size(), 13u) << "ratio " << ratio;
+        EXPECT_EQ(*std::min_element(widths.begin(), widths.end()),
+                  *std::max_element(widths.begin(), widths.end()))
+            << "ratio " << ratio;
+    }
+}
+
 TEST(CrispEnlarged, KeepsEachPixelsColourWhereItCoversWholeDevicePixels) {
     const QImage original = distinctPixels({32, 32});
     for (qreal ratio : {1.5, 2.0, 1.25}) {

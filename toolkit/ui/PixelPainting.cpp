@@ -6,8 +6,10 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tk::ui {
 
@@ -45,6 +47,27 @@ void drawPixelLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int
     painter.setPen(QPen(colour, std::max(1, widthPx), Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(from, to);
     painter.restore();
+}
+
+void drawLonePixelLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widthPx) {
+    const QTransform toDevice = painter.deviceTransform();
+    if ((from.x() != to.x() && from.y() != to.y()) || toDevice.type() > QTransform::TxScale) {
+        drawPixelLine(painter, from, to, colour, widthPx);
+        return;
+    }
+    const QRectF cover = toDevice.mapRect(QRectF(pixelLineCover(from, to, widthPx)));
+    // The device pixels wholly inside [from, to), or the one holding its middle when none is.
+    auto inside = [](qreal low, qreal high) {
+        int first = static_cast<int>(std::ceil(low - 1e-6)), last = static_cast<int>(std::floor(high + 1e-6));
+        if (last <= first) {
+            first = static_cast<int>(std::floor((low + high) / 2));
+            last = first + 1;
+        }
+        return std::pair{first, last};
+    };
+    const auto [left, right] = inside(cover.left(), cover.right());
+    const auto [top, bottom] = inside(cover.top(), cover.bottom());
+    painter.fillRect(toDevice.inverted().mapRect(QRectF(QPointF(left, top), QPointF(right, bottom))), colour);
 }
 
 void drawPixelFrame(QPainter& painter, const QRect& box, QColor colour) {

@@ -20,6 +20,13 @@ QRect pixelLineCover(QPoint from, QPoint to, int widthPx = 1);
 // its colour, where a pen of the scaled width would straddle device pixels. A slanted line uses a pen.
 void drawPixelLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widthPx = 1);
 
+// Draws a line standing alone on its background as drawPixelLine does, except where a device pixel lies
+// across the edge of the line's pixels: there the background keeps it. At a fractional ratio the line then
+// has one width in device pixels wherever it falls (at 1.5 a 1-pixel line is 1 device pixel, where
+// drawPixelLine gives 1 or 2 by position), and at least one device pixel across. Lines that meet other
+// lines side by side (bevels) need drawPixelLine, which leaves no gap between them.
+void drawLonePixelLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widthPx = 1);
+
 // The ring of pixels just inside `box`, as drawRect(box.adjusted(0, 0, -1, -1)) draws it with a 1-pixel pen.
 void drawPixelFrame(QPainter& painter, const QRect& box, QColor colour);
 

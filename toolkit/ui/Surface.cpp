@@ -38,7 +38,7 @@ void Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
     for (const auto& line : lines_)
-        drawPixelLine(painter, line.from, line.to, line.colour, line.width);
+        drawLonePixelLine(painter, line.from, line.to, line.colour, line.width);
     paintDecoration(painter);
 }
 
