@@ -50,8 +50,13 @@ xdotool search --sync --onlyvisible --name '^ISTRUZIONI$' >/dev/null
 shot cestaro-istruzioni
 
 about=$(xdotool search --onlyvisible --name '^ISTRUZIONI$' | head -1)
+# After three seconds the puzzle and its solution alternate every 0.3 s: catch the solution.
 sleep 3.2
-shot cestaro-istruzioni-soluzione
+for _ in 1 2 3 4 5 6; do
+  shot cestaro-istruzioni-soluzione
+  cmp -s "$out/cestaro-istruzioni.png" "$out/cestaro-istruzioni-soluzione.png" || break
+  sleep 0.15
+done
 # Its "ESCI" button, then the main window's.
 xdotool mousemove --window "$about" 556 $(( $(xdotool getwindowgeometry --shell "$about" | sed -n 's/^HEIGHT=//p') - 461 + 437 )) click 1
 sleep 0.5

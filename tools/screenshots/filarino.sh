@@ -91,13 +91,15 @@ set_places() {
     fi
 }
 
-start_button() { tap $((327 + 12 + 103)) $((189 + 90 + 23)); }   # "Numeri da 1 a 4"
+# The range buttons inside Frame1 (at 327, 189 of the client area).
+range_6_to_10() { tap $((327 + 231 + 103)) $((189 + 45 + 23)); }
+range_1_to_10() { tap $((327 + 231 + 103)) $((189 + 133 + 23)); }
 
 client_of FILARINO
 shot 01-start 1.0
 
-# Array to operation, numbers from 1 to 4.
-start_button
+# Array to operation, numbers from 6 to 10.
+range_6_to_10
 client_of "  DALLO FILARINO ALL'OPERAZIONE"
 set_places operation
 play right 02-operation-answering
@@ -108,9 +110,9 @@ tap "$FINE_X" "$BUTTON_Y"                 # Esci
 client_of FILARINO
 sleep 0.5
 
-# Array to times table, numbers from 1 to 4.
+# Array to times table, numbers from 1 to 10.
 xdotool key Down
-start_button
+range_1_to_10
 client_of "DALLO FILARINO ALLE TABELLINE"
 set_places tables
 play right ""
