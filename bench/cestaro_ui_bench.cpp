@@ -20,27 +20,10 @@
 
 namespace {
 
-class Silence final : public tk::ui::SoundSink {
-public:
-    void play(int, tk::ui::PlayMode) override {}
-};
-
-// Counts the paint events of the widgets it watches.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-
 struct Session {
     tk::RandomSource random{1};
     tk::ManualClock clock{36000};
-    Silence sound;
+    bench::Silence sound;
     tk::ui::QtMessageBoxes messages; // never shown here
     QPointer<cestaro::ui::frmGame> window = new cestaro::ui::frmGame({random, clock, sound, messages});
 
@@ -60,7 +43,7 @@ void BM_DemoTickWithRepaint(benchmark::State& state) {
         return;
     }
     QCoreApplication::processEvents();
-    PaintCounter counter;
+    bench::PaintCounter counter;
     for (int n = 1; n <= 15; ++n) {
         window.T(n)->installEventFilter(&counter);
         window.Shape(n)->installEventFilter(&counter);
@@ -78,7 +61,7 @@ void BM_LoadToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer elapsed;
         elapsed.start();
-        PaintCounter counter;
+        bench::PaintCounter counter;
         Session session;
         session.window->client()->installEventFilter(&counter);
         session.window->showModeless();

@@ -22,17 +22,12 @@
 
 namespace {
 
-class Silence final : public tk::ui::SoundSink {
-public:
-    void play(int, tk::ui::PlayMode) override {}
-};
-
 // A filarino run with the array-to-operation window open on the range 10 to 10, so every array is 10 x 10.
 struct Run {
     filarino::Modulo1 modulo;
     tk::RandomSource random{7};
     tk::SystemClock clock;
-    Silence sound;
+    bench::Silence sound;
     tk::ui::QtMessageBoxes messages;
     filarino::ui::Shell shell{{modulo, random, clock, sound, messages}};
 
@@ -63,24 +58,12 @@ struct Run {
     }
 };
 
-// Counts the paint events the widgets receive, to show that each tick is really painted.
-class PaintCounter : public QObject {
-public:
-    long paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-
 void BM_FlashTickHundredDots(benchmark::State& state) {
     Run run;
     run.window().CmdOperazione_Click();
     run.window().Timer1.stop(); // ticks are driven here
     Run::settle();
-    PaintCounter counter;
+    bench::PaintCounter counter;
     QCoreApplication::instance()->installEventFilter(&counter);
     for (auto _ : state) {
         run.window().Timer1_Timer();

@@ -3,7 +3,6 @@
 //   first_paint X Y RRGGBB WATCH_SECONDS -- PROGRAM [ARGS...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -28,10 +27,8 @@ long cpuTicks(pid_t pid) {
     std::string field;
     long utime = 0, stime = 0;
     for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            utime = std::stol(field);
-        if (i == 15)
-            stime = std::stol(field);
+        if (i == 14) utime = std::stol(field);
+        if (i == 15) stime = std::stol(field);
     }
     return utime + stime;
 }
@@ -78,8 +75,7 @@ int main(int argc, char** argv) {
     while (Clock::now() - start < std::chrono::seconds(10)) {
         XImage* image = XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap);
         const unsigned long pixel = image ? XGetPixel(image, 0, 0) & 0xFFFFFF : 0;
-        if (image)
-            XDestroyImage(image);
+        if (image) XDestroyImage(image);
         if (pixel == wanted) {
             paintedMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             break;

@@ -20,18 +20,6 @@ namespace {
 using intarsello::ui::Form1;
 using intarsello::ui::frmPuzzle;
 
-// Counts paint events of the widgets it watches.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-
 struct Run {
     tk::ui::QtMessageBoxes messages; // never shown here
     QPointer<Form1> form1 = new Form1(messages);
@@ -56,7 +44,7 @@ void BM_DragMotionWithRepaint(benchmark::State& state) {
         return;
     }
     paintPending();
-    PaintCounter counter;
+    bench::PaintCounter counter;
     for (int j = 0; j < intarsello::Board::kSquaresPerTile; ++j)
         puzzle.cell[intarsello::Board::cellOf(10, j)]->installEventFilter(&counter);
 
@@ -81,7 +69,7 @@ void BM_LoadToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        PaintCounter counter;
+        bench::PaintCounter counter;
         Run run;
         run.puzzle().client()->installEventFilter(&counter);
         while (counter.paints == 0)

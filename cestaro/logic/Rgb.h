@@ -1,14 +1,8 @@
-// A colour as red, green and blue components 0..255.
+// The colour type of cestaro's board: the toolkit's RGB triple.
 #pragma once
 
+#include "RgbColour.h"
+
 namespace cestaro {
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
-
+using Rgb = tk::Rgb;
 } // namespace cestaro

@@ -1,14 +1,8 @@
 // An RGB triple drawn for a flashing dot, each component 0 to 255.
 #pragma once
 
+#include "RgbColour.h"
+
 namespace filarino {
-
-struct FlashColour {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-
-    friend bool operator==(const FlashColour&, const FlashColour&) = default;
-};
-
+using FlashColour = tk::Rgb;
 } // namespace filarino

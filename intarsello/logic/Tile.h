@@ -1,16 +1,14 @@
 // The twelve tiles of the puzzle: letter, colour, start shape and start anchor of each.
 #pragma once
 
+#include "RgbColour.h"
 #include "TileShape.h"
 
 #include <array>
 
 namespace intarsello {
 
-struct Rgb {
-    int red, green, blue;
-    bool operator==(const Rgb&) const = default;
-};
+using Rgb = tk::Rgb;
 
 struct Tile {
     char letter;     // the pentomino's name, as the example boards write it
