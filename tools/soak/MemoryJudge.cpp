@@ -1,0 +1,48 @@
+// Peak memory at the reference time and at the end.
+#include "MemoryJudge.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace soak {
+
+namespace {
+// The second minute ends here.
+constexpr double kWarmUpSeconds = 120.0;
+} // namespace
+
+MemoryJudge::MemoryJudge(double referenceSeconds, double allowedGrowth)
+    : reference_(referenceSeconds)
+    , allowed_(allowedGrowth) {}
+
+double MemoryJudge::referenceFor(double soakSeconds) {
+    return std::min(kWarmUpSeconds, soakSeconds / 3.0);
+}
+
+void MemoryJudge::record(double seconds, long peakKb) {
+    if (first_ == 0) first_ = peakKb;
+    if (seconds <= reference_)
+        atReference_ = std::max(atReference_, peakKb);
+    else if (firstAfter_ == 0)
+        firstAfter_ = peakKb;
+    end_ = std::max(end_, peakKb);
+}
+
+long MemoryJudge::referencePeakKb() const {
+    return atReference_ != 0 ? atReference_ : firstAfter_;
+}
+
+bool MemoryJudge::growing() const {
+    const long reference = referencePeakKb();
+    return reference > 0 && static_cast<double>(end_) > static_cast<double>(reference) * (1.0 + allowed_);
+}
+
+std::string MemoryJudge::growthText() const {
+    const long reference = referencePeakKb();
+    if (reference <= 0) return "n/a";
+    char text[32];
+    std::snprintf(text, sizeof text, "%+.1f%%", 100.0 * static_cast<double>(end_ - reference) / reference);
+    return text;
+}
+
+} // namespace soak
