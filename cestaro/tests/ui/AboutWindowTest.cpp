@@ -86,7 +86,9 @@ TEST_F(AboutWindow, TheFirstChangeComesAfterThreeSecondsOfRealTimeAndTheNextSoon
     elapsed.start();
     std::vector<qint64> changes;
     int shown = about.Image1->pictureId();
-    while (changes.size() < 2 && elapsed.elapsed() < 5000) {
+    // Upper bounds are loose: a loaded machine (sanitizers, tests running side by side) delivers ticks late,
+    // never early.
+    while (changes.size() < 2 && elapsed.elapsed() < 8000) {
         QTest::qWait(10);
         if (about.Image1->pictureId() != shown) {
             shown = about.Image1->pictureId();
@@ -95,9 +97,9 @@ TEST_F(AboutWindow, TheFirstChangeComesAfterThreeSecondsOfRealTimeAndTheNextSoon
     }
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_GE(changes[0], 2950);
-    EXPECT_LE(changes[0], 3500);
+    EXPECT_LE(changes[0], 5000);
     EXPECT_GE(changes[1] - changes[0], 280);
-    EXPECT_LE(changes[1] - changes[0], 600);
+    EXPECT_LE(changes[1] - changes[0], 1500);
 }
 
 TEST_F(AboutWindow, EveryOpeningStartsAgainWithThePuzzleAndTheLongPause) {
