@@ -6,7 +6,9 @@
 namespace tk {
 
 inline std::string signPositionText(long long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text(value < 0 ? 0 : 1, ' '); // the minus sign comes with the digits
+    text += std::to_string(value);
+    return text;
 }
 
 } // namespace tk
