@@ -19,7 +19,8 @@ double MemoryJudge::referenceFor(double soakSeconds) {
     return std::min(kWarmUpSeconds, soakSeconds / 3.0);
 }
 
-void MemoryJudge::record(double seconds, long peakKb) {
+void MemoryJudge::record(double seconds, long residentKb, long peakKb) {
+    samples_.push_back({seconds, residentKb});
     if (first_ == 0) first_ = peakKb;
     if (seconds <= reference_)
         atReference_ = std::max(atReference_, peakKb);
@@ -35,6 +36,23 @@ long MemoryJudge::referencePeakKb() const {
 bool MemoryJudge::growing() const {
     const long reference = referencePeakKb();
     return reference > 0 && static_cast<double>(end_) > static_cast<double>(reference) * (1.0 + allowed_);
+}
+
+long MemoryJudge::referenceFloorKb() const {
+    long floor = 0;
+    for (const Sample& s : samples_)
+        if (s.seconds > reference_ / 2 && s.seconds <= reference_ && (floor == 0 || s.residentKb < floor))
+            floor = s.residentKb;
+    return floor;
+}
+
+long MemoryJudge::endFloorKb() const {
+    if (samples_.empty()) return 0;
+    const double from = samples_.back().seconds - reference_ / 2;
+    long floor = 0;
+    for (const Sample& s : samples_)
+        if (s.seconds >= from && (floor == 0 || s.residentKb < floor)) floor = s.residentKb;
+    return floor;
 }
 
 std::string MemoryJudge::growthText() const {

@@ -36,6 +36,14 @@ const SeenWindow* Scene::topmost(WindowKind kind) const {
     return nullptr;
 }
 
+bool Scene::workingWindowBehindBackdrop() const {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        if (it->kind == WindowKind::Working) return false;
+        if (it->kind == WindowKind::Backdrop) return topmost(WindowKind::Working) != nullptr;
+    }
+    return false;
+}
+
 bool Scene::covers(Point p) const {
     for (const SeenWindow& w : windows_)
         if (w.kind != WindowKind::Tooltip && w.facts.area.contains(p)) return true;

@@ -38,6 +38,8 @@ public:
     const std::vector<SeenWindow>& windows() const { return windows_; }
     // The window of this kind nearest the front, or nullptr.
     const SeenWindow* topmost(WindowKind kind) const;
+    // Whether a backdrop stands in front of the working window nearest the front.
+    bool workingWindowBehindBackdrop() const;
     // Whether `p` lies in one of the program's windows (tooltips aside).
     bool covers(Point p) const;
     // Names the windows on show, front last; equal signatures mean nothing opened or closed.

@@ -24,6 +24,7 @@ constexpr auto kEndWithin = 20s;     // an ending command must end the program w
 constexpr auto kGoneWithin = 5s;     // a window closed by command must be gone within this
 constexpr auto kNoWindowLimit = 30s; // longest time the program may show no window
 constexpr auto kBoxLimit = 20s;      // longest time one message box may stay up while being answered
+constexpr auto kBehindLimit = 10s;   // longest time the working window may stay behind a backdrop
 constexpr auto kClosingLimit = 60s;  // the closing commands must end the program within this
 constexpr int kMenuReadAttempts = 3;
 constexpr std::size_t kRecentGestures = 12;
@@ -115,6 +116,11 @@ void SoakRun::fail(const std::string& why) {
     log("FAIL " + why);
 }
 
+void SoakRun::warn(const std::string& what) {
+    if (std::find(report_.warnings.begin(), report_.warnings.end(), what) == report_.warnings.end())
+        report_.warnings.push_back(what);
+}
+
 void SoakRun::pause(int lowMs, int highMs) {
     std::this_thread::sleep_for(
         std::chrono::milliseconds(std::uniform_int_distribution<int>(lowMs, highMs)(pauses_)));
@@ -128,10 +134,10 @@ void SoakRun::startProgram() {
     // allocation in an event handler has Qt frames a suppression would have to name.
     const std::vector<std::string> env{
         "ASAN_OPTIONS=log_path=" + dir +
-            "/asan:halt_on_error=1:abort_on_error=0:handle_abort=1:detect_leaks=0"
+            "/sanitizer:halt_on_error=1:abort_on_error=0:handle_abort=1:detect_leaks=0"
             ":quarantine_size_mb=1:thread_local_quarantine_size_kb=64" +
             extraAsanOptions(),
-        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:log_path=" + dir + "/ubsan",
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:log_path=" + dir + "/sanitizer",
         "QT_QPA_PLATFORM=xcb",
     };
     process_ = std::make_unique<ProgramProcess>(options_.binary, env, dir + "/" + options_.program + ".out");
@@ -171,7 +177,7 @@ void SoakRun::sampleMemory() {
     if (Clock::now() - lastSample_ < kSampleEvery || !windowSeen_) return;
     lastSample_ = Clock::now();
     if (const auto m = process_->memory()) {
-        memory_.record(elapsed(), m->peakKb);
+        memory_.record(elapsed(), m->residentKb, m->peakKb);
         memoryLog_ << elapsed() << ',' << process_->pid() << ',' << m->residentKb << ',' << m->peakKb
                    << std::endl;
     }
@@ -191,6 +197,14 @@ bool SoakRun::watchStalls(const Scene& scene) {
         nothingSince_ = now;
     } else if (now - *nothingSince_ > kNoWindowLimit) {
         fail("no window of the program on screen for 30 s");
+        return false;
+    }
+    if (!scene.workingWindowBehindBackdrop()) {
+        behindSince_.reset();
+    } else if (!behindSince_) {
+        behindSince_ = now;
+    } else if (now - *behindSince_ > kBehindLimit) {
+        fail("the working window stayed behind its backdrop for 10 s");
         return false;
     }
     if (!box) {
@@ -220,9 +234,8 @@ const MenuBar* SoakRun::menuOf(const Scene& scene) {
     const MenuBar bar = MenuBar::fromInk(desk_.inkColumns(w->menuBar));
     if (bar.count() == w->profile->menuTitles) return &menus_.emplace(w->facts.id, bar).first->second;
     if (attempts == kMenuReadAttempts)
-        report_.warnings.push_back("the menu bar of \"" + w->facts.title + "\" showed " +
-                                   std::to_string(bar.count()) + " titles, not " +
-                                   std::to_string(w->profile->menuTitles) + ": its menus were left alone");
+        warn("the menu bar of \"" + w->facts.title + "\" showed " + std::to_string(bar.count()) +
+             " titles, not " + std::to_string(w->profile->menuTitles) + ": its menus were left alone");
     return nullptr;
 }
 
@@ -246,7 +259,7 @@ void SoakRun::perform(const Action& action, const Scene& scene) {
     if (action.kind == Action::Kind::CloseWindow)
         desk_.requestClose(action.window);
     else if (const int status = xdotool(action.xdotoolArguments()); status != 0)
-        report_.warnings.push_back("xdotool ended with status " + std::to_string(status));
+        warn("xdotool ended with status " + std::to_string(status));
     ++report_.gestures;
     report_.inputEvents += action.inputEvents();
     if (action.endsProgram) endRequested_ = Clock::now();
@@ -300,7 +313,7 @@ void SoakRun::collectSanitizerReports() {
     if (!dir) return;
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.rfind("asan.", 0) != 0 && name.rfind("ubsan.", 0) != 0) continue;
+        if (name.rfind("sanitizer.", 0) != 0) continue;
         const std::string path = options_.logDir + "/" + name;
         if (!reported_.insert(path).second) continue;
         fail("sanitizer report " + path + ":\n" + readFile(path));
@@ -335,6 +348,8 @@ SoakReport SoakRun::run() {
     report_.endPeakKb = memory_.endPeakKb();
     report_.referenceSeconds = memory_.referenceSeconds();
     report_.growth = memory_.growthText();
+    report_.referenceFloorKb = memory_.referenceFloorKb();
+    report_.endFloorKb = memory_.endFloorKb();
     if (report_.ok() && memory_.growing())
         fail("peak memory grew " + report_.growth + " after " +
              std::to_string(static_cast<int>(memory_.referenceSeconds())) + " s (more than 5%)");

@@ -41,6 +41,8 @@ struct SoakReport {
     long endPeakKb = 0;
     double referenceSeconds = 0;
     std::string growth;
+    long referenceFloorKb = 0; // lowest resident size before the reference time
+    long endFloorKb = 0;       // lowest resident size at the end
     bool ok() const { return failures.empty(); }
 };
 
@@ -64,6 +66,7 @@ private:
     void finish();
     void collectSanitizerReports();
     void fail(const std::string& why);
+    void warn(const std::string& what); // once per text
     void pause(int lowMs, int highMs);
     double elapsed() const;
     void log(const std::string& line);
@@ -79,6 +82,7 @@ private:
     Clock::time_point lastSample_;
     std::optional<Clock::time_point> endRequested_; // an ending command was sent and the end is awaited
     std::optional<Clock::time_point> nothingSince_; // no window of the program on screen since then
+    std::optional<Clock::time_point> behindSince_;  // the working window behind a backdrop since then
     unsigned long boxId_ = 0;
     Clock::time_point boxSince_;
     bool windowSeen_ = false; // the current run has shown a window

@@ -59,11 +59,17 @@ int main(int argc, char** argv) {
             std::printf("%s: warning: %s\n", options.program.c_str(), w.c_str());
         for (const std::string& f : r.failures)
             std::printf("%s: FAILED: %s\n", options.program.c_str(), f.c_str());
-        std::printf("%s: %s after %.0f s: %ld gestures (%ld input events), %d restarts; peak RSS %.1f MiB "
-                    "after start-up, %.1f MiB at %.0f s, %.1f MiB at the end (%s)\n",
-                    options.program.c_str(), r.ok() ? "passed" : "FAILED", options.seconds, r.gestures,
-                    r.inputEvents, r.restarts, mebibytes(r.firstPeakKb), mebibytes(r.referencePeakKb),
-                    r.referenceSeconds, mebibytes(r.endPeakKb), r.growth.c_str());
+        if (!r.ok())
+            std::printf("%s: gestures, memory samples and the program's output are in %s\n",
+                        options.program.c_str(), options.logDir.c_str());
+        std::printf(
+            "%s: %s after %.0f s: %ld gestures (%ld input events), %d restarts; peak RSS %.1f MiB "
+            "after start-up, %.1f MiB at %.0f s, %.1f MiB at the end (%s); lowest RSS %.1f MiB before "
+            "%.0f s, %.1f MiB at the end\n",
+            options.program.c_str(), r.ok() ? "passed" : "FAILED", options.seconds, r.gestures, r.inputEvents,
+            r.restarts, mebibytes(r.firstPeakKb), mebibytes(r.referencePeakKb), r.referenceSeconds,
+            mebibytes(r.endPeakKb), r.growth.c_str(), mebibytes(r.referenceFloorKb), r.referenceSeconds,
+            mebibytes(r.endFloorKb));
         return r.ok() ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "soak_driver: %s\n", e.what());

@@ -67,6 +67,15 @@ TEST(SceneTest, TopmostIsTheLastOfItsKindInStackingOrder) {
     EXPECT_EQ(scene.topmost(WindowKind::Popup), nullptr);
 }
 
+TEST(SceneTest, NoticesAWorkingWindowLeftBehindItsBackdrop) {
+    const auto& profile = *profileNamed("intarsello");
+    const WindowFacts backdrop = facts(1, "Form1", kScreen),
+                      puzzle = facts(2, "Intarsello", {323, 288, 634, 447});
+    EXPECT_FALSE(Scene::classify({backdrop, puzzle}, profile, kScreen).workingWindowBehindBackdrop());
+    EXPECT_TRUE(Scene::classify({puzzle, backdrop}, profile, kScreen).workingWindowBehindBackdrop());
+    EXPECT_FALSE(Scene::classify({backdrop}, profile, kScreen).workingWindowBehindBackdrop());
+}
+
 TEST(SceneTest, TooltipsNeitherCoverNorChangeTheSignature) {
     const auto& profile = *profileNamed("filarino");
     const Scene bare = Scene::classify({facts(2, "FILARINO", {244, 220, 792, 575})}, profile, kScreen);
