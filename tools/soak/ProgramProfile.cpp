@@ -101,7 +101,7 @@ ProgramProfile cestaro() {
     about.clientWidthTwips = 8880;
     about.clientHeightTwips = 6915;
     about.leaving = {control("ESCI", {7920, 6315, 855, 495}), closeBox()};
-    about.stay = 12; // the example plays by itself: little to press
+    about.stay = 5; // the example plays by itself: little to press
 
     return {"cestaro", {game, about}};
 }

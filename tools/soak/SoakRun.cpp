@@ -187,32 +187,37 @@ Scene SoakRun::look() {
     return Scene::classify(desk_.windowsOf(process_->pid()), profile_, desk_.screen());
 }
 
+namespace {
+
+// Whether a condition seen now has held for longer than `limit`; `since` keeps when it began to hold.
+bool heldTooLong(bool holds, std::optional<std::chrono::steady_clock::time_point>& since,
+                 std::chrono::steady_clock::duration limit) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!holds)
+        since.reset();
+    else if (!since)
+        since = now;
+    return since && now - *since > limit;
+}
+
+} // namespace
+
 bool SoakRun::watchStalls(const Scene& scene) {
-    const auto now = Clock::now();
     const SeenWindow* box = scene.topmost(WindowKind::MessageBox);
-    if (scene.topmost(WindowKind::Working) || box) {
-        windowSeen_ = true;
-        nothingSince_.reset();
-    } else if (!nothingSince_) {
-        nothingSince_ = now;
-    } else if (now - *nothingSince_ > kNoWindowLimit) {
+    const bool shown = scene.topmost(WindowKind::Working) || box;
+    windowSeen_ = windowSeen_ || shown;
+    if (heldTooLong(!shown, nothingSince_, kNoWindowLimit)) {
         fail("no window of the program on screen for 30 s");
         return false;
     }
-    if (!scene.workingWindowBehindBackdrop()) {
-        behindSince_.reset();
-    } else if (!behindSince_) {
-        behindSince_ = now;
-    } else if (now - *behindSince_ > kBehindLimit) {
+    if (heldTooLong(scene.workingWindowBehindBackdrop(), behindSince_, kBehindLimit)) {
         fail("the working window stayed behind its backdrop for 10 s");
         return false;
     }
-    if (!box) {
-        boxId_ = 0;
-    } else if (box->facts.id != boxId_) {
-        boxId_ = box->facts.id;
-        boxSince_ = now;
-    } else if (now - boxSince_ > kBoxLimit) {
+    // The same box all along: a new box restarts the count.
+    if (box && box->facts.id != boxId_) boxSince_.reset();
+    boxId_ = box ? box->facts.id : 0;
+    if (heldTooLong(box != nullptr, boxSince_, kBoxLimit)) {
         fail("message box \"" + box->facts.title + "\" stayed up for 20 s despite answers");
         return false;
     }

@@ -84,7 +84,7 @@ private:
     std::optional<Clock::time_point> nothingSince_; // no window of the program on screen since then
     std::optional<Clock::time_point> behindSince_;  // the working window behind a backdrop since then
     unsigned long boxId_ = 0;
-    Clock::time_point boxSince_;
+    std::optional<Clock::time_point> boxSince_;
     bool windowSeen_ = false; // the current run has shown a window
     std::map<unsigned long, MenuBar> menus_;
     std::map<unsigned long, int> menuAttempts_;

@@ -222,8 +222,8 @@ TEST(ActionPlannerTest, AWindowWithLittleToPressIsLeftSooner) {
         return count;
     };
     const int instructions = leaves("cestaro", 1), exercise = leaves("filarino", 1);
-    EXPECT_GT(instructions, 4000 / 12 / 2);
-    EXPECT_LT(instructions, 4000 / 12 * 2);
+    EXPECT_GT(instructions, 4000 / 5 / 2);
+    EXPECT_LT(instructions, 4000 / 5 * 2);
     EXPECT_GT(exercise, 4000 / 100 / 2);
     EXPECT_LT(exercise, 4000 / 100 * 2);
 }
