@@ -50,25 +50,21 @@ template <typename T> void Shell::showWorkingWindow(QPointer<T>& slot, const std
     slot->showModeless();
 }
 
+template <typename T> void Shell::loadBackdrop(QPointer<T>& slot, std::function<void()> openWorkingWindow) {
+    if (slot) return;
+    slot = new T(std::move(openWorkingWindow));
+    connect(slot, &QObject::destroyed, this, &Shell::windowGone);
+    slot->Form_Load();
+}
+
 void Shell::loadForm1() {
-    if (form1_) return;
-    form1_ = new Form1([this] { showFrmInizioPiu(); });
-    connect(form1_, &QObject::destroyed, this, &Shell::windowGone);
-    form1_->Form_Load();
+    loadBackdrop(form1_, [this] { showFrmInizioPiu(); });
 }
-
 void Shell::loadForm11() {
-    if (form11_) return;
-    form11_ = new Form11([this] { showFrmFilarino(); });
-    connect(form11_, &QObject::destroyed, this, &Shell::windowGone);
-    form11_->Form_Load();
+    loadBackdrop(form11_, [this] { showFrmFilarino(); });
 }
-
 void Shell::loadForm12() {
-    if (form12_) return;
-    form12_ = new Form12([this] { showFrmTabellina(); });
-    connect(form12_, &QObject::destroyed, this, &Shell::windowGone);
-    form12_->Form_Load();
+    loadBackdrop(form12_, [this] { showFrmTabellina(); });
 }
 
 void Shell::unloadForm1() {

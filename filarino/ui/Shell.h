@@ -88,6 +88,8 @@ private:
     void windowGone();
     // Loads the working window into `slot` with `make` unless it is loaded, then brings it to the front.
     template <typename T> void showWorkingWindow(QPointer<T>& slot, const std::function<T*()>& make);
+    // Creates a backdrop whose clicks run `openWorkingWindow`, and loads it; a loaded one is left alone.
+    template <typename T> void loadBackdrop(QPointer<T>& slot, std::function<void()> openWorkingWindow);
 
     Services services_;
     QPointer<Form1> form1_;
