@@ -290,22 +290,26 @@ void ExerciseWindow::CmdOperazione_Click() {
 }
 
 void ExerciseWindow::DisegnaPallini(const Exercise::NewArray& array) {
-    for (int i = 1; i <= array.previousDotCount; ++i) {
+    const int count = exercise_.dotCount();
+    // The dots of the array before are reused up to the new count and the rest destroyed, so a long
+    // series does not create and destroy a hundred pairs of widgets per array.
+    for (int i = count + 1; i <= array.previousDotCount; ++i) {
         Shape1.unload(i);
         Image1.unload(i);
     }
-    const int count = exercise_.dotCount();
-    for (int i = 1; i <= count; ++i) {
-        Shape1.load(i);
-        Image1.load(i);
-    }
+    const Shape& model = *Shape1[0];
     // Dot numbers run row by row, so this lays the rows out from the top.
     for (int i = 1; i <= count; ++i) {
+        Shape* dot = Shape1.load(i);
+        Picture* picture = Image1.load(i);
         const DotPlace circle = exercise_.circlePlace(i);
-        const DotPlace picture = exercise_.picturePlace(i);
-        Shape1[i]->move(tk::ui::twipsPoint(circle.leftTwips, circle.topTwips));
-        Image1[i]->move(tk::ui::twipsPoint(picture.leftTwips, picture.topTwips));
-        Shape1[i]->show();
+        const DotPlace place = exercise_.picturePlace(i);
+        picture->hide();
+        picture->move(tk::ui::twipsPoint(place.leftTwips, place.topTwips));
+        dot->setFillColour(model.fillColour());
+        dot->setBorderColour(model.borderColour());
+        dot->move(tk::ui::twipsPoint(circle.leftTwips, circle.topTwips));
+        dot->show();
     }
 }
 

@@ -187,6 +187,21 @@ TEST_F(ExerciseWindowTest, RightAnswerShowsPortraitsVerdictAndTable) {
     EXPECT_FALSE(window.Image1[1]->isVisible());
     EXPECT_TRUE(window.Shape1[1]->isVisible());
     EXPECT_EQ(window.lblOperazione->caption(), "2");
+
+    // A larger array after a flashing one: every dot starts in the first colours, with no portrait showing.
+    window.Timer1_Timer();
+    ASSERT_NE(window.Shape1[1]->fillColour(), window.Shape1[0]->fillColour());
+    answer(window, 1, 1);
+    queued.queue = {0.5, 0.0};
+    click(window.CmdVerifica);
+    newArray(window, kThree, kFour);
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_TRUE(window.Shape1[i]->isVisible()) << i;
+        EXPECT_EQ(window.Shape1[i]->fillColour(), window.Shape1[0]->fillColour()) << i;
+        EXPECT_EQ(window.Shape1[i]->borderColour(), window.Shape1[0]->borderColour()) << i;
+        EXPECT_FALSE(window.Image1[i]->isVisible()) << i;
+    }
+    EXPECT_EQ(window.Shape1.upperBound(), 13);
 }
 
 TEST_F(ExerciseWindowTest, WrongAnswerKeepsTheDotsInTheirLastColours) {
