@@ -1,8 +1,6 @@
 // Decodes WAV images and feeds them to a QAudioSink; a quiet message filter keeps sound-server noise away.
 #include "AudioPlayer.h"
 
-#include "WavDecoder.h"
-
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -87,20 +85,20 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
     stop();
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t*>(wavImage.constData()),
                                               static_cast<std::size_t>(wavImage.size()));
-    const WavDecode decoded = decodeWav(image);
+    WavDecode decoded = decodeWav(image);
     if (!decoded.ok()) return false;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return false;
 
-    const PcmAudio& audio = decoded.audio;
+    audio_ = std::move(decoded.audio);
     QAudioFormat format;
-    format.setSampleRate(audio.sampleRate);
-    format.setChannelCount(audio.channels);
+    format.setSampleRate(audio_.sampleRate);
+    format.setChannelCount(audio_.channels);
     format.setSampleFormat(QAudioFormat::Int16);
-    pcm_ = QByteArray(reinterpret_cast<const char*>(audio.samples.data()),
-                      static_cast<qsizetype>(audio.samples.size() * sizeof(std::int16_t)));
+    pcm_ = QByteArray::fromRawData(reinterpret_cast<const char*>(audio_.samples.data()),
+                                   static_cast<qsizetype>(audio_.samples.size() * sizeof(std::int16_t)));
     source_.open(QIODevice::ReadOnly);
-    lengthMs_ = static_cast<int>(std::ceil(audio.seconds() * 1000.0));
+    lengthMs_ = static_cast<int>(std::ceil(audio_.seconds() * 1000.0));
     ++soundsStarted_;
 
     sink_ = new QAudioSink(device, format, this);

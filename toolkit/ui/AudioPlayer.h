@@ -1,6 +1,8 @@
 // Plays WAV images held in memory through Qt Multimedia, one sound at a time, silently on any failure.
 #pragma once
 
+#include "WavDecoder.h"
+
 #include <QAudio>
 #include <QBuffer>
 #include <QByteArray>
@@ -39,7 +41,9 @@ private:
     void onStateChanged(QAudio::State state);
     void release();
 
-    // The decoded sound, read by the sink until it stops; replaced only after the sink has been stopped.
+    // The decoded sound, read by the sink until it stops through `pcm_`, a view of its samples; both are
+    // replaced only after the sink has been stopped.
+    PcmAudio audio_;
     QByteArray pcm_;
     QBuffer source_;
     QAudioSink* sink_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
+#include <QResource>
 #include <cmath>
 
 namespace tk::ui {
@@ -20,9 +21,10 @@ QString pathOf(const QString& type, int id) {
 } // namespace
 
 QByteArray resourceBytes(const QString& type, int id) {
-    QFile file(pathOf(type, id));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    // An entry stored uncompressed comes back as a view of the program's own image, with no copy.
+    const QResource resource(pathOf(type, id));
+    if (!resource.isValid()) return {};
+    return resource.uncompressedData();
 }
 
 bool hasResource(const QString& type, int id) {
