@@ -295,25 +295,37 @@ WavParse parseWav(Bytes image) {
     return result;
 }
 
+WavError decodeWavInto(Bytes image, PcmAudio& out) {
+    out.channels = 0;
+    out.sampleRate = 0;
+    out.samples.clear();
+    const WavParse parsed = parseWav(image);
+    WavError error = parsed.error;
+    if (parsed.ok()) {
+        const WavInfo& info = parsed.info;
+        const Bytes payload = image.subspan(info.dataOffset, info.dataBytes);
+        if (info.formatTag == kTagMpegLayer3) {
+            error = decodeMpegLayer3(payload, out);
+        } else {
+            out.channels = info.channels;
+            out.sampleRate = static_cast<int>(info.sampleRate);
+            if (info.formatTag == kTagPcm)
+                decodePcm(payload, info, out);
+            else
+                error = decodeAdpcm(image, payload, info, out);
+        }
+    }
+    if (error != WavError::None) {
+        out.channels = 0;
+        out.sampleRate = 0;
+        out.samples.clear();
+    }
+    return error;
+}
+
 WavDecode decodeWav(Bytes image) {
     WavDecode result;
-    const WavParse parsed = parseWav(image);
-    result.error = parsed.error;
-    if (!parsed.ok()) return result;
-    const WavInfo& info = parsed.info;
-    const Bytes payload = image.subspan(info.dataOffset, info.dataBytes);
-    PcmAudio& audio = result.audio;
-    if (info.formatTag == kTagMpegLayer3) {
-        result.error = decodeMpegLayer3(payload, audio);
-    } else {
-        audio.channels = info.channels;
-        audio.sampleRate = static_cast<int>(info.sampleRate);
-        if (info.formatTag == kTagPcm)
-            decodePcm(payload, info, audio);
-        else
-            result.error = decodeAdpcm(image, payload, info, audio);
-    }
-    if (!result.ok()) result.audio = {};
+    result.error = decodeWavInto(image, result.audio);
     return result;
 }
 

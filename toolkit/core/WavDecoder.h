@@ -66,5 +66,8 @@ struct WavDecode {
 // Decodes linear PCM (8-bit unsigned, 16-bit signed), Microsoft ADPCM and MPEG Layer-3 in WAV.
 // Never reads outside `image`, never prints, never throws.
 WavDecode decodeWav(std::span<const std::uint8_t> image);
+// The same into `out`, whose sample storage is reused, so a player decoding sound after sound allocates only
+// when a sound is longer than any before. On an error `out` is silence.
+WavError decodeWavInto(std::span<const std::uint8_t> image, PcmAudio& out);
 
 } // namespace tk

@@ -85,12 +85,11 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
     stop();
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t*>(wavImage.constData()),
                                               static_cast<std::size_t>(wavImage.size()));
-    WavDecode decoded = decodeWav(image);
-    if (!decoded.ok()) return false;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return false;
+    pcm_ = QByteArray();
+    if (decodeWavInto(image, audio_) != WavError::None) return false;
 
-    audio_ = std::move(decoded.audio);
     QAudioFormat format;
     format.setSampleRate(audio_.sampleRate);
     format.setChannelCount(audio_.channels);

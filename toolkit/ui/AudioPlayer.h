@@ -42,7 +42,7 @@ private:
     void release();
 
     // The decoded sound, read by the sink until it stops through `pcm_`, a view of its samples; both are
-    // replaced only after the sink has been stopped.
+    // replaced only after the sink has been stopped. The sample storage is kept from sound to sound.
     PcmAudio audio_;
     QByteArray pcm_;
     QBuffer source_;

@@ -47,6 +47,23 @@ TEST(WavDecoder, LengthInSecondsFollowsTheRate) {
     EXPECT_NEAR(result.audio.seconds(), 0.5, 1e-4);
 }
 
+TEST(WavDecoder, DecodingIntoUsedAudioLeavesNothingOfTheSoundBefore) {
+    tk::PcmAudio audio;
+    ASSERT_EQ(tk::decodeWavInto(toneImage(44100, 2, 0.1, 440.0, 0.5), audio), WavError::None);
+    ASSERT_EQ(audio.frames(), 4410u);
+
+    EXPECT_EQ(tk::decodeWavInto(pcmImage(pcmFormat(1, 22050, 8), {0, 255}), audio), WavError::None);
+    EXPECT_EQ(audio.samples, (std::vector<std::int16_t>{-32768, 32512}));
+    EXPECT_EQ(audio.channels, 1);
+    EXPECT_EQ(audio.sampleRate, 22050);
+
+    const Bytes image = pcmImage(pcmFormat(1, 22050, 8), {1, 2, 3});
+    EXPECT_EQ(tk::decodeWavInto(Bytes(image.begin(), image.end() - 8), audio), WavError::Truncated);
+    EXPECT_TRUE(audio.samples.empty());
+    EXPECT_EQ(audio.channels, 0);
+    EXPECT_EQ(audio.seconds(), 0.0);
+}
+
 TEST(WavDecoder, UnknownChunksAreSkippedAndOddOnesPadded) {
     // Odd-sized chunks before and after the format, an odd data chunk and a chunk after it: without the
     // pad byte the walker would read every later header one byte off.
