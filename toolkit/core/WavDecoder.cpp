@@ -295,31 +295,34 @@ WavParse parseWav(Bytes image) {
     return result;
 }
 
-WavError decodeWavInto(Bytes image, PcmAudio& out) {
-    out.channels = 0;
-    out.sampleRate = 0;
-    out.samples.clear();
+namespace {
+
+void makeSilence(PcmAudio& audio) {
+    audio.channels = 0;
+    audio.sampleRate = 0;
+    audio.samples.clear(); // keeps the storage
+}
+
+// Decodes into silent `out`; on an error `out` may hold part of the sound.
+WavError decodeImage(Bytes image, PcmAudio& out) {
     const WavParse parsed = parseWav(image);
-    WavError error = parsed.error;
-    if (parsed.ok()) {
-        const WavInfo& info = parsed.info;
-        const Bytes payload = image.subspan(info.dataOffset, info.dataBytes);
-        if (info.formatTag == kTagMpegLayer3) {
-            error = decodeMpegLayer3(payload, out);
-        } else {
-            out.channels = info.channels;
-            out.sampleRate = static_cast<int>(info.sampleRate);
-            if (info.formatTag == kTagPcm)
-                decodePcm(payload, info, out);
-            else
-                error = decodeAdpcm(image, payload, info, out);
-        }
-    }
-    if (error != WavError::None) {
-        out.channels = 0;
-        out.sampleRate = 0;
-        out.samples.clear();
-    }
+    if (!parsed.ok()) return parsed.error;
+    const WavInfo& info = parsed.info;
+    const Bytes payload = image.subspan(info.dataOffset, info.dataBytes);
+    if (info.formatTag == kTagMpegLayer3) return decodeMpegLayer3(payload, out);
+    out.channels = info.channels;
+    out.sampleRate = static_cast<int>(info.sampleRate);
+    if (info.formatTag != kTagPcm) return decodeAdpcm(image, payload, info, out);
+    decodePcm(payload, info, out);
+    return WavError::None;
+}
+
+} // namespace
+
+WavError decodeWavInto(Bytes image, PcmAudio& out) {
+    makeSilence(out);
+    const WavError error = decodeImage(image, out);
+    if (error != WavError::None) makeSilence(out);
     return error;
 }
 

@@ -136,12 +136,12 @@ void SoakRun::startProgram() {
     // frames, the allocating function and its caller: the sanitizer stores every distinct stack for good,
     // and at ten frames random use kept finding new paths through Qt for the whole run (its stack store
     // grew by about 45 kB a minute through the run); at two nearly all are known within the first minute.
-    // A report's own stack is whole; a finding is looked into by rerunning its seed (SOAK_SEED) with
-    // SOAK_ASAN_OPTIONS=malloc_context_size=30.
     // Free pages are kept, so the resident size follows the allocator's high-water mark instead of
-    // swinging with returned pages. The unit tests of the asan preset run with the defaults. Leaks are
-    // judged by growth, not by LeakSanitizer at exit: Qt, fontconfig and PulseAudio keep allocations to the
-    // end, and every allocation in an event handler has Qt frames a suppression would have to name.
+    // swinging with returned pages. A report's own stack is whole; a finding is looked into by rerunning
+    // its seed (SOAK_SEED) with SOAK_ASAN_OPTIONS=malloc_context_size=30. The unit tests of the asan preset
+    // run with the defaults. Leaks are judged by growth, not by LeakSanitizer at exit: Qt, fontconfig and
+    // PulseAudio keep allocations to the end, and every allocation in an event handler has Qt frames a
+    // suppression would have to name.
     const std::vector<std::string> env{
         "ASAN_OPTIONS=log_path=" + dir +
             "/sanitizer:halt_on_error=1:abort_on_error=0:handle_abort=1:detect_leaks=0"
