@@ -129,7 +129,7 @@ void Board::drop(int tile) {
 }
 
 void Board::bringBackIntoView(int tile) {
-    // A tile with any square still in sight can be picked up again: it stays where it fell.
+    // A tile with any square still in sight can be picked up again: it stays where it is.
     for (int j = 0; j < kSquaresPerTile; ++j)
         if (visible(position(cellOf(tile, j)))) return;
     const Extent e = extent(tile);
@@ -143,6 +143,8 @@ void Board::transform(int tile, Transform t) {
     // The anchor's left is taken as it is, its top rounded to a whole twip.
     const SquarePosition anchor = position(cellOf(tile, 0));
     placeFromAnchor(tile, anchor.left, tk::clampToInt16(anchor.top));
+    // A tile pressed on its last visible strip can turn wholly out of the window.
+    bringBackIntoView(tile);
 }
 
 void Board::placeTile(int tile, double leftTwips, double topTwips) {

@@ -54,7 +54,9 @@ public:
     // Applies the mouse rules to the tile of `e.cell`; an index outside 0..59 does nothing.
     BoardAction handle(const MouseEvent& e);
 
-    // The single operations behind handle(); `tile` must be 0..11.
+    // The single operations behind handle(); `tile` must be 0..11. A drop, turn or mirror that leaves every
+    // square of the tile outside the client area moves it by whole lattice steps to the nearest place
+    // wholly inside; a tile with any square in sight stays where it is.
     void grab(double xTwips, double yTwips);
     void drag(int tile, double xTwips, double yTwips);
     void drop(int tile);

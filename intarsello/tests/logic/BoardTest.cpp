@@ -115,16 +115,19 @@ TEST(BoardRegression, DragPastTheSixteenBitLimitHoldsTheTileAtTheLimit) {
     EXPECT_EQ(b.position(Board::cellOf(10, 2)).left, kMaxTwips - 5);
 }
 
-TEST(BoardRegression, TurnAtTheSixteenBitLimitKeepsEverySquareInRange) {
+TEST(BoardRegression, TurnAtTheSixteenBitLimitKeepsEverySquareInRangeAndBringsTheTileBack) {
     Board b;
     b.placeTile(10, kMaxTwips - 720, kMaxTwips); // the bar, flat, against both limits
     b.transform(10, Transform::QuarterTurn);     // its top square would rise above, its bottom fall past
-    for (int j = 0; j < 5; ++j)
-        EXPECT_TRUE(inside16Bits(b.position(Board::cellOf(10, j)))) << j;
-    EXPECT_EQ(b.position(Board::cellOf(10, 4)).top, kMaxTwips);
-    expectFormation(b, 10);
-    b.transform(10, Transform::QuarterTurn);
-    EXPECT_EQ(b.position(Board::cellOf(10, 4)).left, kMaxTwips);
+    for (int j = 0; j < 5; ++j) {
+        const SquarePosition p = b.position(Board::cellOf(10, j));
+        EXPECT_TRUE(inside16Bits(p)) << j;
+        // Out of sight after the turn: whole steps back to lie just inside the window's corner.
+        EXPECT_LE(p.left + 360, kClientWidthTwips) << j;
+        EXPECT_GT(p.left + 360, kClientWidthTwips - 360) << j;
+        EXPECT_LE(p.top + 360, kClientHeightTwips) << j;
+    }
+    EXPECT_GT(b.position(Board::cellOf(10, 4)).top + 360, kClientHeightTwips - 360);
     expectFormation(b, 10);
 }
 

@@ -153,6 +153,40 @@ TEST_F(TileMouse, ATileDroppedOutOfSightComesBackAndOnePartlyInSightStays) {
     EXPECT_EQ(square(u)->pos(), pixelsOf(fell));
 }
 
+TEST_F(TileMouse, ATurnOrMirrorOnTheLastVisibleStripBringsTheTileBackIntoView) {
+    // The bar dropped with its anchor's left at 10080: only 10 pixels of its left square show.
+    const int bar = Board::cellOf(10, 0), barEnd = Board::cellOf(10, 4);
+    dragBy(bar, QPoint(tk::ui::px(10080 - 6900), 0));
+    ASSERT_EQ(at(bar).left, 10080);
+    ASSERT_EQ(at(barEnd).left, 9360);
+    const int stripY = centreOf(barEnd).y();
+    press(QPoint(tk::ui::px(9510) - 5, stripY), Qt::RightButton);
+    release(QPoint(tk::ui::px(9510) - 5, stripY), Qt::RightButton);
+    EXPECT_EQ(puzzle->board().shape(10), tiles()[10].start.quarterTurned());
+    // Upright now, three whole steps to the left: its right edge at 9360, the nearest place inside.
+    for (int j = 0; j < 5; ++j) {
+        EXPECT_EQ(at(Board::cellOf(10, j)).left, 9000) << j;
+        EXPECT_EQ(square(Board::cellOf(10, j))->pos(), pixelsOf(at(Board::cellOf(10, j)))) << j;
+    }
+    EXPECT_EQ(at(bar).top, 5040);
+
+    // The V (tile 6) with only its right column in sight, mirrored left to right about its anchor.
+    const int v = Board::cellOf(6, 0), vCorner = Board::cellOf(6, 2);
+    dragBy(v, QPoint(tk::ui::px(-720 - 300), 0));
+    ASSERT_EQ(at(vCorner).left, 0);
+    press(centreOf(vCorner), Qt::RightButton, Qt::ControlModifier);
+    release(centreOf(vCorner), Qt::RightButton);
+    EXPECT_EQ(puzzle->board().shape(6), tiles()[6].start.transformed(Transform::MirrorLeftToRight));
+    EXPECT_EQ(at(v).left, 720); // four steps to the right: its left column at 0
+    EXPECT_EQ(at(vCorner).left, 0);
+
+    // A turn that leaves a square in sight is not corrected.
+    const SquarePosition before = at(v);
+    press(centreOf(v), Qt::RightButton);
+    release(centreOf(v), Qt::RightButton);
+    EXPECT_EQ(at(v), before);
+}
+
 TEST_F(TileMouse, ADragFarOutsideStopsAtTheSixteenBitLimits) {
     const int bar = Board::cellOf(10, 0);
     QPoint pointer = centreOf(bar);
