@@ -43,6 +43,10 @@ void Game::NewGame() {
     do
         dealOnce();
     while (board_.givenCount() < kFewestGivens);
+    Judge::Givens givens{};
+    for (int n = 1; n <= Triangle::kCells; ++n)
+        givens[static_cast<std::size_t>(n)] = board_.cell(n).colour == CellColour::Red;
+    apexFixed_ = Judge::apexFixedBy(givens);
     gameReady_ = true;
 }
 
@@ -101,7 +105,10 @@ bool Game::FASE2() {
     Judge::Values values{};
     for (int n = 1; n <= Triangle::kCells; ++n)
         values[static_cast<std::size_t>(n)] = CellText::value(board_.cell(n).text);
-    const Judge::Verdict verdict = Judge::judge(values, board_.solution(Triangle::kApex));
+    // The givens are locked, so a triangle that obeys the sum rule keeps them; when they leave the apex
+    // open, any such triangle is as right as the dealt one.
+    const Judge::Verdict verdict = Judge::judge(
+        values, apexFixed_ ? std::optional<int>(board_.solution(Triangle::kApex)) : std::nullopt);
     board_.setSumChecks(verdict.sumChecks);
     return verdict.right;
 }

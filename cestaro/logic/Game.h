@@ -60,6 +60,9 @@ public:
     bool gameReady() const { return gameReady_; }
     // A solved triangle is on the board and has not yet been rewarded; it is not judged again meanwhile.
     bool rewardPending() const { return rewardPending_; }
+    // The givens of the triangle in play fix its apex; when they do not, any full triangle that obeys the
+    // sum rule is right, whatever its apex.
+    bool apexFixed() const { return apexFixed_; }
 
     const Board& board() const { return board_; }
     const CellView& cell(int n) const { return board_.cell(n); }
@@ -79,6 +82,7 @@ private:
     int triangleNumber_ = 0;
     bool gameReady_ = false;
     bool rewardPending_ = false;
+    bool apexFixed_ = true;
 };
 
 } // namespace cestaro

@@ -110,3 +110,31 @@ TEST(Judge, SumOutsideSixteenBitsIsWrongNotAFailure) {
 }
 
 } // namespace
+
+TEST(JudgeOpenApex, GivensFixTheApexOnlyWhenItFollowsFromThem) {
+    auto givens = [](std::initializer_list<int> cells) {
+        Judge::Givens g{};
+        for (const int n : cells)
+            g[static_cast<std::size_t>(n)] = true;
+        return g;
+    };
+    EXPECT_TRUE(Judge::apexFixedBy(givens({1})));
+    EXPECT_TRUE(Judge::apexFixedBy(givens({2, 3})));
+    EXPECT_TRUE(Judge::apexFixedBy(givens({11, 12, 13, 14, 15})));
+    // Row 4 leaves the base open by (1, -1, 1, -1, 1), which the apex's weights 1 4 6 4 1 cancel.
+    EXPECT_TRUE(Judge::apexFixedBy(givens({7, 8, 9, 10})));
+    EXPECT_FALSE(Judge::apexFixedBy(givens({})));
+    EXPECT_FALSE(Judge::apexFixedBy(givens({11, 7, 10, 15}))); // the middle of the base is open
+    EXPECT_FALSE(Judge::apexFixedBy(givens({2, 4, 5, 7, 8, 11, 12, 13})));
+}
+
+TEST(JudgeOpenApex, AnyTriangleObeyingTheSumRuleIsRightAndNoOtherIs) {
+    const auto v = triangleOver({1, 2, 2, 2, 1}); // apex 33, not the dealt 29
+    EXPECT_TRUE(Judge::judge(v, std::nullopt).right);
+    EXPECT_FALSE(Judge::judge(v, 29).right);
+    for (const int parent : Triangle::kSumOrder) {
+        auto wrong = v;
+        wrong[parent] += 1;
+        EXPECT_FALSE(Judge::judge(wrong, std::nullopt).right) << parent;
+    }
+}

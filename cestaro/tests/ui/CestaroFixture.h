@@ -17,8 +17,10 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace cestaro::test {
@@ -107,6 +109,37 @@ protected:
     void solve() {
         const int last = fillAllButOne();
         type(last, solutionText(last));
+    }
+
+    // A triangle of non-negative whole numbers, cells 1..15 at index 1..15, that obeys the sum rule, keeps
+    // every given and has an apex other than the dealt one, if one lies within 6 of the dealt base.
+    std::optional<std::array<int, 16>> anotherTriangleKeepingTheGivens() const {
+        const Game& game = window->game();
+        std::array<int, 5> step{-6, -6, -6, -6, -6};
+        do {
+            std::array<int, 16> v{};
+            for (int i = 0; i < 5; ++i)
+                v[static_cast<std::size_t>(11 + i)] =
+                    game.solution(11 + i) + step[static_cast<std::size_t>(i)];
+            for (const int parent : Triangle::kSumOrder)
+                v[static_cast<std::size_t>(parent)] =
+                    v[static_cast<std::size_t>(Triangle::leftChild(parent))] +
+                    v[static_cast<std::size_t>(Triangle::rightChild(parent))];
+            bool fits = v[1] != game.solution(1);
+            for (int n = 1; n <= 15 && fits; ++n)
+                fits = v[static_cast<std::size_t>(n)] >= 0 &&
+                       (!T(n)->isReadOnly() || v[static_cast<std::size_t>(n)] == game.solution(n));
+            if (fits) return v;
+        } while (nextStep(step));
+        return std::nullopt;
+    }
+    // Counts through -6..6 in each of the five places; false after the last.
+    static bool nextStep(std::array<int, 5>& step) {
+        for (int& s : step) {
+            if (++s <= 6) return true;
+            s = -6;
+        }
+        return false;
     }
 
     tk::RandomSource random{31};
