@@ -30,8 +30,8 @@ Label* rulesLabel(QWidget* parent, const QString& caption, double left, double t
 } // namespace
 
 frmAbout::frmAbout(QWidget* owner)
-    : Window(owner, QStringLiteral("ISTRUZIONI"), 8880, 6915,
-             QApplication::palette().color(QPalette::Window)) {
+    : Window(owner, QStringLiteral("ISTRUZIONI"), 8880, 6915, QApplication::palette().color(QPalette::Window),
+             Role::Secondary) {
     setFont(makeFont(QStringLiteral("Arial"), 8.25, Weight::Regular));
     Label1 =
         rulesLabel(client(),

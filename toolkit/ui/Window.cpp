@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <algorithm>
 
 namespace tk::ui {
 
@@ -35,9 +36,11 @@ private:
 } // namespace
 
 Window::Window(QWidget* owner, const QString& caption, double clientWidthTwips, double clientHeightTwips,
-               QColor background)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint)
+               QColor background, Role role)
+    // Only a dialog is marked transient for its owner under X11, which keeps it in front of the owner and
+    // out of the task bar, so that no taskbar click can bury a modal window behind the one it blocks.
+    : QWidget(owner, (role == Role::Secondary ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , client_(new Surface(this, background)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
@@ -63,28 +66,37 @@ void Window::fitToClient() {
     setFixedSize(client_->width(), client_->height() + menuHeight);
 }
 
-void Window::centreOnScreen() {
+void Window::placeFirstTime() {
     if (placed_) return;
     placed_ = true;
     fitToClient();
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    if (windowType() != Qt::Dialog || !parentWidget()) {
+        move(area.center() - QPoint(width() / 2, height() / 2));
+        return;
+    }
+    // Both windows wear the same frame, so lining up their client areas lines up the frames; the screen's
+    // edges win over the owner's centre.
+    const QWidget* owner = parentWidget()->window();
+    const QPoint centred =
+        owner->pos() + QPoint((owner->width() - width()) / 2, (owner->height() - height()) / 2);
+    move(std::clamp(centred.x(), area.left(), std::max(area.left(), area.right() + 1 - width())),
+         std::clamp(centred.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
 }
 
 void Window::showModeless() {
-    centreOnScreen();
+    placeFirstTime();
     // Some window managers offer a minimise button whatever the window asks for: come back from it.
-    if (windowState() & Qt::WindowMinimized)
-        setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
 }
 
 void Window::showModal() {
-    centreOnScreen();
+    placeFirstTime();
     setWindowModality(Qt::ApplicationModal);
     QPointer<Window> self(this);
     QEventLoop loop;

@@ -13,9 +13,14 @@ namespace tk::ui {
 class Window : public QWidget {
     Q_OBJECT
 public:
-    // `owner` (may be null) is the backdrop the window stands in front of: the window stays above it.
+    enum class Role {
+        Working,   // a program's working window, in front of its backdrop (the owner) if it has one
+        Secondary, // opened by another window (the owner): transient for it, centred on it, in front of it
+    };
+
+    // `owner` (may be null) is the window this one stands in front of: the window stays above it.
     Window(QWidget* owner, const QString& caption, double clientWidthTwips, double clientHeightTwips,
-           QColor background);
+           QColor background, Role role = Role::Working);
     ~Window() override;
 
     // Controls are placed on the client area; positions count from its top-left corner, below the menu bar.
@@ -23,7 +28,8 @@ public:
     // The menu bar, created on first use: the window grows taller by its height.
     QMenuBar* menuBar();
 
-    // Shows the window without waiting, centred on the screen the first time.
+    // Shows the window without waiting, centred the first time: a secondary window on its owner, any other
+    // on the screen.
     void showModeless();
     // Shows the window and returns when it has been unloaded.
     void showModal();
@@ -48,7 +54,7 @@ protected:
 
 private:
     void fitToClient();
-    void centreOnScreen();
+    void placeFirstTime();
 
     Surface* client_;
     QMenuBar* menuBar_ = nullptr;

@@ -8,7 +8,9 @@
 #include "frmAbout.h"
 
 #include <QElapsedTimer>
+#include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace cestaro::test {
 namespace {
@@ -121,6 +123,28 @@ TEST_F(AboutWindow, EveryOpeningStartsAgainWithThePuzzleAndTheLongPause) {
     EXPECT_TRUE(reopened);
     settle();
     EXPECT_EQ(window->about(), nullptr);
+}
+
+// A plain top-level window could be buried under the window it blocks by a taskbar click, and the game
+// looked frozen.
+TEST_F(AboutWindow, TheInstructionsBelongToTheGameWindowAndOpenCentredOnIt) {
+    window->move(40, 30); // the pupil has moved the game aside
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    bool checked = false;
+    QTimer::singleShot(0, window, [&] {
+        ui::frmAbout* about = window->about();
+        ASSERT_NE(about, nullptr);
+        checked = true;
+        EXPECT_EQ(about->windowType(), Qt::Dialog);
+        EXPECT_EQ(about->windowHandle()->transientParent(), window->windowHandle());
+        EXPECT_TRUE(about->isModal());
+        EXPECT_LE((about->geometry().center() - window->geometry().center()).manhattanLength(), 3);
+        about->Command1_Click();
+    });
+    // The menu's "ISTRUZIONI", clicked.
+    QMenuBar* menu = window->menuBar();
+    tk::ui::testing::click(menu, menu->actionGeometry(window->mnuinfo).center());
+    EXPECT_TRUE(checked);
 }
 
 TEST_F(AboutWindow, TheCloseBoxClosesOnlyTheInstructions) {

@@ -2,9 +2,12 @@
 #include "Window.h"
 
 #include "Backdrop.h"
+#include "QtMessageBoxes.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -72,6 +75,44 @@ TEST(Window, ModalShowReturnsWhenTheWindowIsUnloaded) {
     EXPECT_TRUE(wasVisible);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST(Window, SecondaryWindowsAndMessageBoxesBelongToTheWindowThatOpenedThem) {
+    QPointer<CountingWindow> owner = new CountingWindow(nullptr, "Owner", 9000, 6000, Qt::white);
+    owner->showModeless();
+    owner->move(20, 700); // far from the screen's centre, half off its bottom
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(owner));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+
+    QPointer<CountingWindow> help =
+        new CountingWindow(owner, "Help", 6000, 3000, Qt::white, tk::ui::Window::Role::Secondary);
+    QRect helpPlace;
+    QWindow* helpOwner = nullptr;
+    QTimer::singleShot(0, [&] {
+        helpPlace = help->geometry();
+        helpOwner = help->windowHandle()->transientParent();
+        help->unload();
+    });
+    help->showModal();
+    EXPECT_EQ(helpOwner, owner->windowHandle());
+    EXPECT_EQ(helpPlace.center().x(), owner->geometry().center().x());
+    EXPECT_TRUE(area.contains(helpPlace)) << "kept on the screen";
+
+    owner->move(20, 30);
+    QRect boxPlace;
+    QWindow* boxOwner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        boxPlace = box->geometry();
+        boxOwner = box->windowHandle()->transientParent();
+        box->accept();
+    });
+    tk::ui::QtMessageBoxes().show(owner, tk::ui::MessageIcon::Information, "T", "Text");
+    EXPECT_EQ(boxOwner, owner->windowHandle());
+    EXPECT_LE((boxPlace.center() - owner->geometry().center()).manhattanLength(), 4);
+    owner->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(Backdrop, CoversTheAvailableScreenAndReportsClicks) {
