@@ -1,6 +1,8 @@
 // filarino's backdrops: load and click handling.
 #include "FilarinoBackdrop.h"
 
+#include <QCloseEvent>
+
 namespace filarino::ui {
 
 FilarinoBackdrop::FilarinoBackdrop(QColor colour, std::function<void()> openWorkingWindow)
@@ -8,6 +10,11 @@ FilarinoBackdrop::FilarinoBackdrop(QColor colour, std::function<void()> openWork
     , openWorkingWindow_(std::move(openWorkingWindow)) {
     // A click and a double click both bring the working window back to the front.
     connect(this, &Backdrop::clicked, this, [this] { openWorkingWindow_(); });
+}
+
+void FilarinoBackdrop::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    openWorkingWindow_();
 }
 
 void FilarinoBackdrop::Form_Load() {

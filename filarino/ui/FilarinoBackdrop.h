@@ -17,6 +17,11 @@ public:
     // Shows the backdrop over the whole screen, then opens the working window in front of it.
     void Form_Load();
 
+protected:
+    // A backdrop goes only when another window unloads it: a request to close it (Alt+F4 while it has the
+    // focus) is refused, and its working window comes to the front instead.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::function<void()> openWorkingWindow_;
 };

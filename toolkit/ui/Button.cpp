@@ -1,12 +1,31 @@
-// Button painting: coloured face, two-pixel bevel, sunken when pressed, dotted focus.
+// Button painting: coloured face, two-pixel bevel, sunken when pressed, dotted focus; the guard against the
+// second press of a double click, and where the focus goes when a button hides.
 #include "Button.h"
 
 #include "PixelPainting.h"
 #include "Units.h"
 
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QStyleHints>
+#include <utility>
 
 namespace tk::ui {
+
+namespace {
+
+// The button whose click handlers are running, where it stands and when the pupil released it.
+struct ClickInProgress {
+    QPointer<QWidget> parent;
+    QPointer<Button> button;
+    QRect place;
+    quint64 releasedAt = 0;
+};
+std::optional<ClickInProgress> clickInProgress;
+
+} // namespace
 
 Button::Button(QWidget* parent, const QString& caption, double left, double top, double width, double height,
                QColor face)
@@ -21,6 +40,58 @@ void Button::setFace(QColor face) {
     if (face == face_) return;
     face_ = face;
     update();
+}
+
+void Button::mouseReleaseEvent(QMouseEvent* event) {
+    const auto outer =
+        std::exchange(clickInProgress, ClickInProgress{parentWidget(), this, geometry(), event->timestamp()});
+    QAbstractButton::mouseReleaseEvent(event); // emits clicked: its handlers may show a button here
+    clickInProgress = outer;
+}
+
+void Button::showEvent(QShowEvent* event) {
+    QAbstractButton::showEvent(event);
+    if (event->spontaneous()) return;
+    const bool inPlaceOfClicked = clickInProgress && clickInProgress->button != this &&
+                                  clickInProgress->parent == parentWidget() &&
+                                  clickInProgress->place.intersects(geometry());
+    appearedOnClickAt_ = inPlaceOfClicked ? std::optional(clickInProgress->releasedAt) : std::nullopt;
+}
+
+void Button::mousePressEvent(QMouseEvent* event) {
+    // A child's double click would press the button that took the clicked one's place, throwing away what
+    // the first click showed. Times are those of the input events, as the pupil made them, however late
+    // they are handled; the second press of a double click also comes here, as a double-click event.
+    if (appearedOnClickAt_) {
+        const qint64 since = qint64(event->timestamp()) - qint64(*appearedOnClickAt_);
+        if (since >= 0 && since < QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+            event->accept();
+            return;
+        }
+        appearedOnClickAt_.reset();
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void Button::hideEvent(QHideEvent* event) {
+    // Left to Qt, the focus would move on to the next control in the chain, perhaps a button that closes
+    // the window, which the next Space would press.
+    if (!event->spontaneous() && window()->focusWidget() == this) {
+        if (Button* successor = buttonInPlace())
+            successor->setFocus(Qt::OtherFocusReason);
+        else
+            clearFocus();
+    }
+    QAbstractButton::hideEvent(event);
+}
+
+Button* Button::buttonInPlace() const {
+    if (!parentWidget()) return nullptr;
+    for (Button* other : parentWidget()->findChildren<Button*>(Qt::FindDirectChildrenOnly))
+        if (other != this && other->isVisible() && other->isEnabled() &&
+            other->geometry().intersects(geometry()))
+            return other;
+    return nullptr;
 }
 
 QSize Button::sizeHint() const {

@@ -7,11 +7,13 @@
 #include "FrmInizioPiu.h"
 #include "Label.h"
 #include "MouseDriver.h"
+#include "TimedClicks.h"
 #include "frmTabellina.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QStyleHints>
 #include <deque>
 
 namespace filarino::test {
@@ -416,6 +418,61 @@ TEST_F(ExerciseWindowTest, ControlsStandWhereEachWindowPutsThem) {
         EXPECT_EQ(window.menuBar()->actions().size(), c.autore ? 3 : 2);
         TearDown();
     }
+}
+
+TEST_F(ExerciseWindowTest, ADoubleClickOnControllaKeepsTheVerdictInSight) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    for (const int gap : {30, 120, 300, interval + 200}) {
+        newArray(window, kThree, kFour);
+        answer(window, 3, 4);
+        const int arrays = modulo.NumOperazioni;
+        tk::ui::testing::TimedClicks clicks;
+        clicks.click(window.CmdVerifica, 0);
+        ASSERT_EQ(window.LblEsito->caption(), "E s a t t o");
+        // "Nuovo filarino" has taken the place of "C o n t r o l l a" under the pointer.
+        clicks.click(window.CmdOperazione, 40 + gap);
+        if (gap < interval) {
+            EXPECT_EQ(window.LblEsito->caption(), "E s a t t o") << gap << " ms";
+            EXPECT_TRUE(window.Image1[1]->isVisible()) << gap << " ms";
+            EXPECT_EQ(modulo.NumOperazioni, arrays) << gap << " ms";
+        } else {
+            EXPECT_EQ(modulo.NumOperazioni, arrays + 1) << "a click past the interval starts the next array";
+            EXPECT_EQ(window.LblEsito->caption(), "");
+        }
+    }
+}
+
+TEST_F(ExerciseWindowTest, SpaceAfterAClickNeverPressesEsci) {
+    ui::ExerciseWindow& window = open(Kind::TimesTable);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy unloaded(&window, &tk::ui::Window::unloaded);
+    // "Nuovo filarino" hides with nothing in its place; "C o n t r o l l a" gives way to "Nuovo filarino".
+    click(window.CmdOperazione);
+    EXPECT_EQ(window.focusWidget(), nullptr);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+    ASSERT_EQ(unloaded.count(), 0);
+    answer(window, 3, 4);
+    click(window.CmdVerifica);
+    EXPECT_EQ(window.focusWidget(), window.CmdOperazione);
+    EXPECT_EQ(unloaded.count(), 0);
+    EXPECT_EQ(shell->exerciseWindow(), &window);
+}
+
+TEST_F(ExerciseWindowTest, ACloseRequestToTheBackdropBringsTheExerciseWindowForward) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    window.showMinimized();
+    // As Alt+F4 on the backdrop: the request comes through the window system.
+    shell->form11()->windowHandle()->close();
+    settle();
+    ASSERT_NE(shell->form11(), nullptr);
+    EXPECT_TRUE(shell->form11()->isVisible());
+    EXPECT_EQ(shell->exerciseWindow(), &window);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_EQ(window.exercise().state(), Exercise::State::AnsweringFirstEmpty);
+    EXPECT_EQ(ended->count(), 0);
 }
 
 TEST_F(ExerciseWindowTest, BackdropClickBringsTheExerciseWindowBackAndAutoreShowsTheCredits) {

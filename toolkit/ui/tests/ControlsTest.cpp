@@ -3,12 +3,17 @@
 #include "ControlArray.h"
 #include "Frame.h"
 #include "Label.h"
+#include "MouseDriver.h"
 #include "Picture.h"
 #include "Resources.h"
 #include "Shape.h"
 #include "Surface.h"
+#include "TimedClicks.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -84,6 +89,70 @@ TEST(Button, FaceTakesItsColourAndClicksAreReported) {
     button.show();
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
+}
+
+// "Check" gives way to "Next" on the same spot, as a verdict gives way to the next exercise; "Quit" lies
+// elsewhere and would close the window.
+class ButtonsInPlace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        surface.resize(300, 100);
+        next->hide();
+        QObject::connect(check, &Button::clicked, [this] {
+            next->show();
+            check->hide();
+        });
+        QObject::connect(next, &Button::clicked, [this] { next->hide(); });
+        surface.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    }
+
+    Surface surface{nullptr, Qt::white};
+    Button* check = new Button(&surface, "Check", 0, 0, 1500, 600);
+    Button* next = new Button(&surface, "Next", 0, 0, 1500, 600);
+    Button* quit = new Button(&surface, "Quit", 3000, 0, 1500, 600);
+    QSignalSpy nextClicked{next, &Button::clicked};
+};
+
+TEST_F(ButtonsInPlace, TheButtonThatTookTheClickedOnesPlaceIgnoresPressesForTheDoubleClickInterval) {
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    for (const int gap : {30, 120, 300, interval - 50, interval + 20, 600}) {
+        check->show();
+        next->hide();
+        nextClicked.clear();
+        tk::ui::testing::TimedClicks clicks;
+        clicks.click(check, 0);
+        ASSERT_TRUE(next->isVisible());
+        clicks.click(next, 40 + gap); // the second click of a double click, or a later single one
+        EXPECT_EQ(nextClicked.count(), gap < interval ? 0 : 1) << gap << " ms";
+        if (gap < interval) {
+            clicks.click(next, 40 + interval + 10); // once the interval has passed, it answers
+            EXPECT_EQ(nextClicked.count(), 1) << gap << " ms";
+        }
+    }
+    // The interval is the desktop's.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(700);
+    check->show();
+    next->hide();
+    nextClicked.clear();
+    tk::ui::testing::TimedClicks clicks;
+    clicks.click(check, 0);
+    clicks.click(next, 40 + 600);
+    EXPECT_EQ(nextClicked.count(), 0);
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(interval);
+}
+
+TEST_F(ButtonsInPlace, FocusGoesToTheButtonTakingTheHiddenOnesPlaceOrNowhere) {
+    QApplication::setActiveWindow(&surface);
+    tk::ui::testing::click(check);
+    EXPECT_TRUE(next->hasFocus());
+    QTest::keyClick(surface.windowHandle(), Qt::Key_Space); // to the focus, as a pupil's key
+    EXPECT_FALSE(next->isVisible());
+    EXPECT_EQ(nextClicked.count(), 1);
+    EXPECT_EQ(surface.focusWidget(), nullptr) << "not Quit";
+    QSignalSpy quitClicked(quit, &Button::clicked);
+    QTest::keyClick(surface.windowHandle(), Qt::Key_Space); // to the focus, as a pupil's key
+    EXPECT_EQ(quitClicked.count(), 0);
 }
 
 TEST(Picture, ShowsAPictureAtNaturalSizeOrNothing) {
