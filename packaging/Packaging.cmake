@@ -15,8 +15,10 @@ foreach(program filarino cestaro intarsello)
     set(id ${GIOCHI_APP_ID_PREFIX}.${program})
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/applications/${id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/metainfo/${id}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # Metainfo and man page name the makers with the contact details of the top-level CMakeLists.txt.
+    set(metainfo ${CMAKE_BINARY_DIR}/packaging/metainfo/${id}.metainfo.xml)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/metainfo/${id}.metainfo.xml.in ${metainfo} @ONLY)
+    install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     foreach(size 16 32 48 256)
         install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor/${size}x${size}/apps/${id}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
@@ -25,10 +27,10 @@ foreach(program filarino cestaro intarsello)
     # Man pages go in compressed, as Debian wants them; -n keeps the name and time out, so the bytes
     # depend on the page only.
     set(page ${CMAKE_BINARY_DIR}/packaging/man/${program}.6)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/man/${program}.6.in ${page} @ONLY)
     add_custom_command(OUTPUT ${page}.gz
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/man/${program}.6 ${page}
-        COMMAND gzip -9nf ${page}
-        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/man/${program}.6
+        COMMAND gzip -9nkf ${page}
+        DEPENDS ${page}
         VERBATIM)
     list(APPEND giochi_man_pages ${page}.gz)
     install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
@@ -46,8 +48,9 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME giochi-matematica)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Squadra Giochi di matematica")
-set(CPACK_PACKAGE_CONTACT "Squadra Giochi di matematica <giochi-matematica@invalid>")
+set(CPACK_PACKAGE_VENDOR "${GIOCHI_CONTACT_NAME}")
+set(CPACK_PACKAGE_CONTACT "${GIOCHI_CONTACT_NAME} <${GIOCHI_CONTACT_EMAIL}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${GIOCHI_CONTACT_URL}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maths games for primary-school pupils, in Italian")
 # CPack puts the summary first and indents each line by one blank; lines indented further stay as written.
 set(CPACK_PACKAGE_DESCRIPTION "Three small mouse-driven maths games with an Italian interface, for pupils

@@ -1,23 +1,27 @@
 // The credits message: title, thanks and contact lines.
 #include "Credits.h"
 
+#include "Contact.h"
 #include "MessageBoxes.h"
+
+#include <QStringList>
 
 namespace filarino::ui {
 
 void showCredits(tk::ui::MessageBoxes& messages, QWidget* parent) {
-    const QString text =
-        QStringLiteral("Questo software didattico è stato ideato e realizzato dalla Squadra "
-                       "Filarino.\r\n"
-                       "Un grazie sincero a tutto lo staff delle Edizioni Scuola Aperta per la "
-                       "collaborazione.\r\n"
-                       "\r\n"
-                       "\r\n"
-                       "\r\n"
-                       "Per contattare l'autore:\r\n"
-                       "https://www.filarino.example\r\n"
-                       "autore@filarino.example");
-    messages.show(parent, tk::ui::MessageIcon::Information, QStringLiteral("WWW.FILARINO.EXAMPLE"), text);
+    const QString name = QString::fromUtf8(tk::contact::kName);
+    const QStringList lines{
+        QStringLiteral("Questo software didattico è stato ideato e realizzato da %1.").arg(name),
+        QStringLiteral("Un grazie sincero a tutto lo staff di %1 per la collaborazione.").arg(name),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("Per contattare l'autore:"),
+        QString::fromUtf8(tk::contact::kWebAddress),
+        QString::fromUtf8(tk::contact::kEmail),
+    };
+    messages.show(parent, tk::ui::MessageIcon::Information,
+                  QString::fromUtf8(tk::contact::kWebDomain).toUpper(), lines.join(QStringLiteral("\r\n")));
 }
 
 } // namespace filarino::ui

@@ -4,6 +4,7 @@
 
 #include "Board.h"
 #include "Button.h"
+#include "Contact.h"
 #include "Fonts.h"
 #include "Geometry.h"
 #include "Label.h"
@@ -195,14 +196,15 @@ void frmPuzzle::Timer1_Timer() {
 
 QString frmPuzzle::infoText() {
     const QStringList lines{
-        QStringLiteral("Intarsello è un rompicapo geometrico creato da Luca Tasselli,"),
+        QStringLiteral("Intarsello è un rompicapo geometrico creato da %1,")
+            .arg(QString::fromUtf8(tk::contact::kName)),
         QStringLiteral("un 'papà programmatore'."),
-        QStringLiteral("Per contattare l'autore: luca.tasselli@example.org"),
+        QStringLiteral("Per contattare l'autore: ") + QString::fromUtf8(tk::contact::kEmail),
         QString(),
         QStringLiteral("Scopo del gioco è spostare e collocare i 12 tasselli colorati nella griglia"),
         QStringLiteral("quadrettata, in modo da riempire tutta la griglia."),
         QString(),
-        QStringLiteral("www.scuola-attiva.example.org"),
+        QString::fromUtf8(tk::contact::kWebAddress),
         QStringLiteral("progetti e risorse per l'uso attivo del computer a scuola."),
     };
     return lines.join(QStringLiteral("\r\n"));

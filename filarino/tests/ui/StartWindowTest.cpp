@@ -1,6 +1,7 @@
 // The start window and its backdrop: opening, the start sound, the list, the range buttons, quitting,
 // the portrait animation and the credits.
 #include "Button.h"
+#include "Contact.h"
 #include "FilarinoFixture.h"
 #include "Form1.h"
 #include "Form11.h"
@@ -8,9 +9,11 @@
 #include "Frame.h"
 #include "FrmInizioPiu.h"
 #include "Label.h"
+#include "MouseDriver.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 
 namespace filarino::test {
@@ -172,6 +175,24 @@ TEST_F(StartWindow, AutoreShowsTheCreditsInAnInformationBox) {
     EXPECT_TRUE(lines[2].isEmpty() && lines[3].isEmpty() && lines[4].isEmpty());
     EXPECT_EQ(lines[5], "Per contattare l'autore:");
     EXPECT_NE(shell->frmInizioPiu(), nullptr);
+}
+
+// The credits once named an invented author and addresses that looked real.
+TEST_F(StartWindow, TheCreditsNameTheProjectsOwnContactDetails) {
+    shell->loadForm1();
+    ui::FrmInizioPiu* start = shell->frmInizioPiu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
+    tk::ui::testing::click(start->menuBar(), start->menuBar()->actionGeometry(start->mnuAutore).center());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const auto& box = messages.shown[0];
+    EXPECT_EQ(box.title, QString(tk::contact::kWebDomain).toUpper());
+    const QStringList lines = box.text.split("\r\n");
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_TRUE(lines[0].contains(tk::contact::kName));
+    EXPECT_TRUE(lines[1].contains(tk::contact::kName));
+    EXPECT_EQ(lines[6], tk::contact::kWebAddress);
+    EXPECT_EQ(lines[7], tk::contact::kEmail);
+    EXPECT_TRUE(QString(tk::contact::kWebAddress).contains(tk::contact::kWebDomain));
 }
 
 TEST_F(StartWindow, BackdropClickBringsTheStartWindowBack) {

@@ -1,10 +1,12 @@
 // The help panel with its slow reveal, the information box, and the end of the program.
 #include "Button.h"
+#include "Contact.h"
 #include "HelpPanel.h"
 #include "Label.h"
 #include "Picture.h"
 #include "PuzzleFixture.h"
 
+#include <QMenuBar>
 #include <QStringList>
 
 namespace intarsello::test {
@@ -135,6 +137,18 @@ TEST_F(HelpAndInfo, InfoClosesTheHelpPanelFirstThenShowsNineLines) {
     EXPECT_EQ(lines[6], "");
     EXPECT_FALSE(lines[7].isEmpty());
     EXPECT_EQ(lines[8], "progetti e risorse per l'uso attivo del computer a scuola.");
+}
+
+TEST_F(HelpAndInfo, InfoNamesTheProjectsOwnContactDetails) {
+    QMenuBar* menu = puzzle->menuBar();
+    tk::ui::testing::click(menu, menu->actionGeometry(puzzle->mnuInfo).center());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QStringList lines = messages.shown[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[0], QString::fromUtf8("Intarsello è un rompicapo geometrico creato da ") +
+                            tk::contact::kName + ',');
+    EXPECT_EQ(lines[2], QString("Per contattare l'autore: ") + tk::contact::kEmail);
+    EXPECT_EQ(lines[7], tk::contact::kWebAddress);
 }
 
 TEST_F(HelpAndInfo, ClosingThePuzzleWindowEndsTheProgramWhileTheRevealRuns) {

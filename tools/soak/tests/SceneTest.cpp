@@ -23,7 +23,7 @@ TEST(SceneTest, TellsEachKindOfWindowApart) {
         {"filarino", facts(1, "Form1", {0, 0, 1280, 1024}), WindowKind::Backdrop},
         {"filarino", facts(2, "FILARINO", {244, 220, 792, 554 + 21}), WindowKind::Working},
         {"filarino", facts(3, "  DALLO FILARINO ALL'OPERAZIONE", {244, 220, 792, 575}), WindowKind::Working},
-        {"filarino", facts(4, "FILARINO.EXAMPLE", {500, 400, 330, 180}), WindowKind::MessageBox},
+        {"filarino", facts(4, "GIOCHIMATEMATICA.GITHUB.IO", {500, 400, 330, 180}), WindowKind::MessageBox},
         {"filarino", facts(5, "", {300, 300, 600, 120}, true, "combo"), WindowKind::Popup},
         {"filarino", facts(6, "", {300, 300, 180, 20}, true, "tooltip"), WindowKind::Tooltip},
         {"cestaro", facts(7, "ISTRUZIONI", {344, 281, 592, 461}), WindowKind::Working},
