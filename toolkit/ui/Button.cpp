@@ -75,12 +75,13 @@ void Button::mousePressEvent(QMouseEvent* event) {
 
 void Button::hideEvent(QHideEvent* event) {
     // Left to Qt, the focus would move on to the next control in the chain, perhaps a button that closes
-    // the window, which the next Space would press.
+    // the window, which the next Space would press. With no button in its place, the window itself keeps
+    // the focus: a window left with none hands it to the first control of the chain when it is activated.
     if (!event->spontaneous() && window()->focusWidget() == this) {
         if (Button* successor = buttonInPlace())
             successor->setFocus(Qt::OtherFocusReason);
         else
-            clearFocus();
+            window()->setFocus(Qt::OtherFocusReason);
     }
     QAbstractButton::hideEvent(event);
 }

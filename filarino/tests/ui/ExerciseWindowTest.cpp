@@ -449,7 +449,12 @@ TEST_F(ExerciseWindowTest, SpaceAfterAClickNeverPressesEsci) {
     QSignalSpy unloaded(&window, &tk::ui::Window::unloaded);
     // "Nuovo filarino" hides with nothing in its place; "C o n t r o l l a" gives way to "Nuovo filarino".
     click(window.CmdOperazione);
-    EXPECT_EQ(window.focusWidget(), nullptr);
+    EXPECT_EQ(window.focusWidget(), &window);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+    ASSERT_EQ(unloaded.count(), 0);
+    // Nor after a click on the backdrop has brought the window forward again.
+    QTest::mouseClick(shell->form12()->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(window.windowHandle(), Qt::Key_Space);
     ASSERT_EQ(unloaded.count(), 0);
     answer(window, 3, 4);
