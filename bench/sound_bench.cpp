@@ -1,7 +1,7 @@
 // Sound figures: decoding time of every embedded sound, and the delay from starting a sound to its first
 // audio at the sound server's sink (measured through a recording of the sink, so an upper bound).
 #include "../toolkit/core/tests/WavImages.h"
-#include "../toolkit/ui/tests/MonitorRecorder.h"
+#include "../toolkit/ui/testing/MonitorRecorder.h"
 #include "AudioPlayer.h"
 #include "WavDecoder.h"
 

@@ -1,23 +1,25 @@
-// Decodes WAV images and feeds them to a QAudioSink; a quiet message filter keeps sound-server noise away.
+// Decoding on the window's thread, a queue of requests to the audio thread, and a quiet message filter that
+// keeps sound-server noise off the terminal.
 #include "AudioPlayer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
+#include "AudioOutput.h"
+#include "WavDecoder.h"
+
 #include <QEventLoop>
-#include <QMediaDevices>
+#include <QThread>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
 #include <span>
+#include <vector>
 
 namespace tk::ui {
 
 namespace {
 
-// How long the device goes on playing after the source has run dry: up to one buffer (about 145 ms)
-// is still queued then, and stopping at once would clip the end of the sound.
-constexpr int kTailMs = 300;
-// A synchronous sound still not ended this long after its own length is given up (a stalled server).
-constexpr int kSyncGraceMs = 2000;
+// How long the player waits for the audio thread to finish when it goes.
+constexpr unsigned long kShutdownMs = 1000;
 
 QtMessageHandler previousHandler = nullptr;
 
@@ -45,20 +47,68 @@ void installQuietMessages() {
 
 } // namespace
 
+// Sample storage handed back by the audio thread once it is done with a sound, for the next decode: a
+// player decoding sound after sound allocates only for a sound longer than any before.
+struct AudioPlayer::Spares {
+    std::mutex mutex;
+    std::vector<std::unique_ptr<PcmAudio>> storage;
+
+    std::unique_ptr<PcmAudio> take() {
+        const std::lock_guard lock(mutex);
+        if (storage.empty()) return std::make_unique<PcmAudio>();
+        std::unique_ptr<PcmAudio> spare = std::move(storage.back());
+        storage.pop_back();
+        return spare;
+    }
+    // Whoever drops the last reference, on either thread, gives the storage back.
+    static std::shared_ptr<const PcmAudio> lend(const std::shared_ptr<Spares>& spares,
+                                                std::unique_ptr<PcmAudio> audio) {
+        return {audio.release(), [weak = std::weak_ptr(spares)](const PcmAudio* done) {
+                    std::unique_ptr<PcmAudio> owned(const_cast<PcmAudio*>(done));
+                    if (const std::shared_ptr<Spares> back = weak.lock()) {
+                        const std::lock_guard lock(back->mutex);
+                        if (back->storage.size() < 2) back->storage.push_back(std::move(owned));
+                    }
+                }};
+    }
+};
+
 AudioPlayer::AudioPlayer(QObject* parent)
-    : QObject(parent) {
+    : QObject(parent)
+    , spares_(std::make_shared<Spares>())
+    , thread_(new QThread)
+    , output_(new AudioOutput) {
     installQuietMessages();
-    source_.setBuffer(&pcm_);
-    tail_.setSingleShot(true);
-    connect(&tail_, &QTimer::timeout, this, &AudioPlayer::stop);
+    playing_.setSingleShot(true);
+    // A coarse timer may end a sound 5% early.
+    playing_.setTimerType(Qt::PreciseTimer);
+    connect(&playing_, &QTimer::timeout, this, &AudioPlayer::finished);
+    output_->moveToThread(thread_);
+    thread_->setObjectName(QStringLiteral("audio"));
+    thread_->start();
     // Connects to the sound server now rather than at the first sound, so a click sounds at once.
-    QMediaDevices::defaultAudioOutput();
+    QMetaObject::invokeMethod(
+        output_, [output = output_] { output->probe(); }, Qt::QueuedConnection);
 }
 
 AudioPlayer::~AudioPlayer() {
-    if (sink_ != nullptr) release();
-    // Sinks stopped earlier may still wait for their deferred deletion; none may outlive `source_`.
-    qDeleteAll(findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
+    playing_.stop();
+    // The output goes on its own thread, after the requests before it.
+    QMetaObject::invokeMethod(
+        output_,
+        [output = output_] {
+            delete output;
+            QThread::currentThread()->quit();
+        },
+        Qt::QueuedConnection);
+    if (thread_->wait(kShutdownMs)) {
+        delete thread_;
+        return;
+    }
+    // The thread waits on the server holding a lock of Qt Multimedia that the library's own clean-up at
+    // exit would wait for. The games keep nothing that needs saving.
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
 }
 
 void AudioPlayer::playAsync(const QByteArray& wavImage) {
@@ -66,66 +116,40 @@ void AudioPlayer::playAsync(const QByteArray& wavImage) {
 }
 
 void AudioPlayer::playSync(const QByteArray& wavImage) {
-    if (!start(wavImage)) return;
-    const std::uint64_t sound = soundsStarted_;
+    if (!start(wavImage) || !isPlaying()) return;
     QEventLoop loop;
     connect(this, &AudioPlayer::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(lengthMs_ + kTailMs + kSyncGraceMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (isPlaying() && soundsStarted_ == sound) stop();
 }
 
 void AudioPlayer::stop() {
-    if (sink_ == nullptr) return;
-    release();
+    if (!playing_.isActive()) return;
+    playing_.stop();
+    QMetaObject::invokeMethod(
+        output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
     emit finished();
 }
 
 bool AudioPlayer::start(const QByteArray& wavImage) {
     stop();
+    std::unique_ptr<PcmAudio> audio = spares_->take();
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t*>(wavImage.constData()),
                                               static_cast<std::size_t>(wavImage.size()));
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return false;
-    pcm_ = QByteArray();
-    if (decodeWavInto(image, audio_) != WavError::None) return false;
-
-    QAudioFormat format;
-    format.setSampleRate(audio_.sampleRate);
-    format.setChannelCount(audio_.channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    pcm_ = QByteArray::fromRawData(reinterpret_cast<const char*>(audio_.samples.data()),
-                                   static_cast<qsizetype>(audio_.samples.size() * sizeof(std::int16_t)));
-    source_.open(QIODevice::ReadOnly);
-    lengthMs_ = static_cast<int>(std::ceil(audio_.seconds() * 1000.0));
-    ++soundsStarted_;
-
-    sink_ = new QAudioSink(device, format, this);
-    connect(sink_, &QAudioSink::stateChanged, this, &AudioPlayer::onStateChanged);
-    sink_->start(&source_);
-    // A sink that could not open its stream has stopped already (and may have said so through a signal).
-    if (sink_ != nullptr && sink_->state() == QAudio::StoppedState) stop();
-    return sink_ != nullptr;
-}
-
-void AudioPlayer::onStateChanged(QAudio::State state) {
-    if (state == QAudio::IdleState) {
-        if (source_.atEnd()) tail_.start(kTailMs);
-    } else if (state == QAudio::StoppedState) {
-        stop(); // the device failed
-    } else {
-        tail_.stop(); // an underrun is over
+    if (decodeWavInto(image, *audio) != WavError::None) {
+        Spares::lend(spares_, std::move(audio)); // straight back
+        return false;
     }
-}
-
-void AudioPlayer::release() {
-    tail_.stop();
-    sink_->disconnect(this);
-    sink_->stop();
-    // Not deleted here: this may run inside the sink's own signal.
-    sink_->deleteLater();
-    sink_ = nullptr;
-    source_.close();
+    const int lengthMs = static_cast<int>(std::ceil(audio->seconds() * 1000.0));
+    // Sent even when the last look found no device: the server may be back.
+    QMetaObject::invokeMethod(
+        output_,
+        [output = output_, sound = Spares::lend(spares_, std::move(audio)),
+         requested = std::chrono::steady_clock::now()]() mutable {
+            output->play(std::move(sound), requested);
+        },
+        Qt::QueuedConnection);
+    if (output_->device() != AudioOutput::Device::Absent) playing_.start(lengthMs);
+    return true;
 }
 
 } // namespace tk::ui

@@ -1,56 +1,53 @@
-// Plays WAV images held in memory through Qt Multimedia, one sound at a time, silently on any failure.
+// Plays WAV images held in memory through Qt Multimedia, one sound at a time, silently on any failure. The
+// window's thread only decodes and keeps time: finding the device, opening, starting and stopping happen on
+// an audio thread, so a sound server that stalls never stalls the windows.
 #pragma once
 
-#include "WavDecoder.h"
-
-#include <QAudio>
-#include <QBuffer>
 #include <QByteArray>
 #include <QObject>
 #include <QTimer>
-#include <cstdint>
+#include <memory>
 
-class QAudioSink;
+class QThread;
 
 namespace tk::ui {
+
+class AudioOutput;
 
 class AudioPlayer : public QObject {
     Q_OBJECT
 
 public:
     explicit AudioPlayer(QObject* parent = nullptr);
+    // Meant to run as the program ends. If the audio thread is still waiting on a stalled server a second
+    // later, the process ends at once (status 0, output flushed): the library would otherwise hold the
+    // exit for as long as the server stays stalled, up to half a minute.
     ~AudioPlayer() override;
 
     // Starts `wavImage` and returns at once. Any sound still playing is cut off first, even when the new
     // image cannot be played. An image that cannot be decoded, or no output device, is silence.
     void playAsync(const QByteArray& wavImage);
-    // Plays `wavImage` and returns when it has ended or has been cut off by another play or stop().
-    // Meanwhile timers and painting go on, but user input is held back until it returns. Returns at once
-    // when the image cannot be played.
+    // Plays `wavImage` and returns when its own length has passed (counted from its decoded samples, not by
+    // the sound server) or it has been cut off by another play or stop(). Meanwhile timers and painting go
+    // on, but user input is held back until it returns. Returns at once when the image cannot be decoded or
+    // no output device was found.
     void playSync(const QByteArray& wavImage);
     void stop();
-    // From the start of a sound until its last sample has been played or it is cut off.
-    bool isPlaying() const { return sink_ != nullptr; }
+    // For the length of the sound started last, unless it was cut off or there is no output device.
+    bool isPlaying() const { return playing_.isActive(); }
 
 signals:
-    // The sound started last has ended or has been cut off.
+    // The sound started last has reached its length or has been cut off.
     void finished();
 
 private:
+    struct Spares;
     bool start(const QByteArray& wavImage);
-    void onStateChanged(QAudio::State state);
-    void release();
 
-    // The decoded sound, read by the sink until it stops through `pcm_`, a view of its samples; both are
-    // replaced only after the sink has been stopped. The sample storage is kept from sound to sound.
-    PcmAudio audio_;
-    QByteArray pcm_;
-    QBuffer source_;
-    QAudioSink* sink_ = nullptr;
-    // The output device still holds up to a buffer of audio when the source runs dry.
-    QTimer tail_;
-    std::uint64_t soundsStarted_ = 0;
-    int lengthMs_ = 0;
+    std::shared_ptr<Spares> spares_;
+    QThread* thread_;
+    AudioOutput* output_; // lives on thread_
+    QTimer playing_;
 };
 
 } // namespace tk::ui

@@ -2,6 +2,7 @@
 #include "AudioPlayer.h"
 
 #include "MonitorRecorder.h"
+#include "PrivateSoundServer.h"
 #include "SoundServer.h"
 
 #include <QCoreApplication>
@@ -150,6 +151,21 @@ TEST(AudioPlayer, WithoutASoundServerNothingIsPrinted) {
     EXPECT_EQ(child.readAllStandardError().toStdString(), "");
     EXPECT_EQ(child.readAllStandardOutput().toStdString(), "");
     EXPECT_LT(clock.elapsed(), 5000); // no waiting for sounds that cannot play
+}
+
+// Qt Multimedia waits on a stalled server for up to 30 s; a synchronous sound waits only its own length.
+TEST(AudioPlayer, ASyncSoundLastsItsOwnLengthWhileTheServerIsStalled) {
+    tk::ui::testing::PrivateSoundServer server;
+    if (!server.whyNot().isEmpty()) GTEST_SKIP() << server.whyNot().toStdString();
+    server.pause();
+    QProcess child;
+    child.setProcessEnvironment(server.environment());
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kTimeSyncPlayFlag)});
+    ASSERT_TRUE(child.waitForFinished(10000));
+    const int elapsedMs = child.readAllStandardOutput().trimmed().toInt();
+    EXPECT_GE(elapsedMs, 500);
+    EXPECT_LT(elapsedMs, 900);
+    EXPECT_EQ(child.readAllStandardError().toStdString(), "");
 }
 
 } // namespace

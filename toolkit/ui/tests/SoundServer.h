@@ -13,6 +13,8 @@ namespace tk::ui::soundtest {
 
 // The test binary runs itself with this flag, and no reachable server, to show that such a run is silent.
 inline constexpr char kPlayWithoutServerFlag[] = "--play-without-server";
+// With this one it plays a half-second tone synchronously and prints how many milliseconds that took.
+inline constexpr char kTimeSyncPlayFlag[] = "--time-sync-play";
 
 // A WAV image of a 16-bit sine tone at half of full scale.
 inline QByteArray toneImage(int sampleRate, int channels, double seconds, double frequencyHz) {

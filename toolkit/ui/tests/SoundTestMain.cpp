@@ -1,10 +1,12 @@
 // Main of the sound tests: a QApplication (offscreen unless a platform is set) and GoogleTest; with the
-// child flag, plays a few sounds without a server instead, for the parent test to watch its output.
+// child flags, plays a few sounds without a server, or times one, for the parent test to watch.
 #include "AudioPlayer.h"
 #include "ResourceSound.h"
 #include "SoundServer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string_view>
 
@@ -21,6 +23,15 @@ int playWithoutServer() {
     return player.isPlaying() || sound.player().isPlaying() ? 1 : 0;
 }
 
+int timeSyncPlay() {
+    tk::ui::AudioPlayer player;
+    QElapsedTimer clock;
+    clock.start();
+    player.playSync(tk::ui::soundtest::toneImage(22050, 1, 0.5, 440));
+    std::printf("%lld\n", static_cast<long long>(clock.elapsed()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -28,6 +39,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kPlayWithoutServerFlag)
         return playWithoutServer();
+    if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kTimeSyncPlayFlag) return timeSyncPlay();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

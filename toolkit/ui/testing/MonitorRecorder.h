@@ -1,4 +1,4 @@
-// Test support: records what the private sound server plays (its null sink's monitor) through parec.
+// Test support: records what a private sound server plays (its null sink's monitor) through parec.
 #pragma once
 
 #include <QByteArray>
@@ -22,9 +22,13 @@ class MonitorRecorder {
 public:
     static constexpr int kRateHz = 44100;
 
-    // `latencyMs`: how much audio parec gathers before it hands it on.
-    explicit MonitorRecorder(int latencyMs = 20)
-        : latencyMs_(latencyMs) {}
+    // `latencyMs`: how much audio parec gathers before it hands it on. `server` names the server in
+    // PULSE_SERVER; by default the one of this process's environment.
+    explicit MonitorRecorder(int latencyMs = 20,
+                             const QProcessEnvironment& server = QProcessEnvironment::systemEnvironment())
+        : latencyMs_(latencyMs) {
+        parec_.setProcessEnvironment(server);
+    }
     ~MonitorRecorder() { stop(); }
 
     // Starts recording and returns once the first audio (silence) has arrived, so nothing played from
