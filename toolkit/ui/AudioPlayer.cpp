@@ -1,8 +1,8 @@
-// Decoding on the window's thread, a queue of requests to the audio thread, and a quiet message filter that
-// keeps sound-server noise off the terminal.
+// Decoding on the window's thread and a queue of requests to the audio thread.
 #include "AudioPlayer.h"
 
 #include "AudioOutput.h"
+#include "QuietMessages.h"
 #include "WavDecoder.h"
 
 #include <QEventLoop>
@@ -20,30 +20,6 @@ namespace {
 
 // How long the player waits for the audio thread to finish when it goes.
 constexpr unsigned long kShutdownMs = 1000;
-
-QtMessageHandler previousHandler = nullptr;
-
-// Qt Multimedia reports a missing sound server or device in the default category, once at the first
-// use of the devices and again for every sink. For the games no sound is silence, not a message.
-bool isSoundServerNoise(const QMessageLogContext& context, const QString& message) {
-    return (context.category != nullptr && qstrncmp(context.category, "qt.multimedia", 13) == 0) ||
-           message.startsWith(QLatin1String("PulseAudioService")) ||
-           message.startsWith(QLatin1String("QPulseAudio")) ||
-           message.startsWith(QLatin1String("No audio device detected"));
-}
-
-void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!isSoundServerNoise(context, message) && previousHandler != nullptr)
-        previousHandler(type, context, message);
-}
-
-void installQuietMessages() {
-    static const bool installed = [] {
-        previousHandler = qInstallMessageHandler(quietMessageHandler);
-        return true;
-    }();
-    (void)installed;
-}
 
 } // namespace
 

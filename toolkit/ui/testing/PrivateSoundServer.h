@@ -67,6 +67,8 @@ public:
 
     void pause() { signal(SIGSTOP); }
     void resume() { signal(SIGCONT); }
+    // As a crash of the server would.
+    void kill() { signal(SIGKILL); }
 
 private:
     void signal(int which) {

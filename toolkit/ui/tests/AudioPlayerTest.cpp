@@ -3,6 +3,7 @@
 
 #include "MonitorRecorder.h"
 #include "PrivateSoundServer.h"
+#include "QuietMessages.h"
 #include "SoundServer.h"
 
 #include <QCoreApplication>
@@ -151,6 +152,42 @@ TEST(AudioPlayer, WithoutASoundServerNothingIsPrinted) {
     EXPECT_EQ(child.readAllStandardError().toStdString(), "");
     EXPECT_EQ(child.readAllStandardOutput().toStdString(), "");
     EXPECT_LT(clock.elapsed(), 5000); // no waiting for sounds that cannot play
+}
+
+TEST(QuietMessages, WhatTheSoundSidePrintsIsDroppedAndNothingElse) {
+    using tk::ui::isSoundServerNoise;
+    for (const char* noise : {"\"PulseAudioService: Connection failure: Connection refused\"",
+                              "PulseAudioService: pa_context_connect() failed", "\"Stream error: Timeout\"",
+                              "\"Stream error: Connection terminated\"", "No audio device detected",
+                              "QPulseAudioSink: pa_stream_begin_write, error = Bad state"})
+        EXPECT_TRUE(isSoundServerNoise("default", QString::fromLatin1(noise))) << noise;
+    EXPECT_TRUE(isSoundServerNoise("qt.multimedia.audiooutput", QStringLiteral("anything")));
+    for (const char* other :
+         {"QPainter::begin: Paint device returned engine == 0", "\"Streams\"", "Error: PulseAudioService"})
+        EXPECT_FALSE(isSoundServerNoise("default", QString::fromLatin1(other))) << other;
+}
+
+// Whatever the sound server does, a player prints nothing: a TCP address nobody answers at (Qt retries
+// every 3 s), and a server killed or stopped while sounds play.
+TEST(AudioPlayer, NothingReachesTheTerminalWhateverTheServerDoes) {
+    enum class Fault { Refused, Killed, Stopped };
+    for (const Fault fault : {Fault::Refused, Fault::Killed, Fault::Stopped}) {
+        tk::ui::testing::PrivateSoundServer server;
+        if (!server.whyNot().isEmpty()) GTEST_SKIP() << server.whyNot().toStdString();
+        QProcessEnvironment environment = server.environment();
+        if (fault == Fault::Refused)
+            environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("tcp:127.0.0.1:9"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kKeepPlayingFlag)});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return child.canReadLine(); }, 5000));
+        QTest::qWait(300);
+        if (fault == Fault::Killed) server.kill();
+        if (fault == Fault::Stopped) server.pause();
+        ASSERT_TRUE(child.waitForFinished(10000)) << int(fault);
+        EXPECT_EQ(child.exitCode(), 0) << int(fault);
+        EXPECT_EQ(child.readAllStandardError().toStdString(), "") << int(fault);
+    }
 }
 
 // Qt Multimedia waits on a stalled server for up to 30 s; a synchronous sound waits only its own length.

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string_view>
@@ -32,6 +34,19 @@ int timeSyncPlay() {
     return 0;
 }
 
+int keepPlaying() {
+    const QByteArray tone = tk::ui::soundtest::toneImage(22050, 1, 1.0, 440);
+    tk::ui::AudioPlayer player;
+    QTimer again;
+    QObject::connect(&again, &QTimer::timeout, [&] { player.playAsync(tone); });
+    again.start(500);
+    player.playAsync(tone);
+    std::printf("playing\n");
+    std::fflush(stdout);
+    QTest::qWait(4000);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +55,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kPlayWithoutServerFlag)
         return playWithoutServer();
     if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kTimeSyncPlayFlag) return timeSyncPlay();
+    if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kKeepPlayingFlag) return keepPlaying();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
