@@ -5,12 +5,14 @@
 #include "Random.h"
 #include "ResourceSound.h"
 #include "Resources.h"
+#include "StandardStreams.h"
 #include "frmGame.h"
 
 #include <QApplication>
 #include <QPointer>
 
 int main(int argc, char** argv) {
+    tk::openMissingStandardStreams();
     QApplication app(argc, argv);
     tk::ui::prepareApplication(app);
     QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));

@@ -7,10 +7,12 @@
 #include "ResourceSound.h"
 #include "Resources.h"
 #include "Shell.h"
+#include "StandardStreams.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    tk::openMissingStandardStreams();
     QApplication app(argc, argv);
     tk::ui::prepareApplication(app);
     QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));

@@ -2,10 +2,12 @@
 #include "Application.h"
 #include "Form1.h"
 #include "QtMessageBoxes.h"
+#include "StandardStreams.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    tk::openMissingStandardStreams();
     QApplication app(argc, argv);
     tk::ui::prepareApplication(app);
 

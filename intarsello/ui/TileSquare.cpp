@@ -2,6 +2,7 @@
 #include "TileSquare.h"
 
 #include "Accessibility.h"
+#include "PixelPainting.h"
 #include "Twips.h"
 
 #include <QMouseEvent>
@@ -55,7 +56,8 @@ TileSquare* TileSquare::cloneHidden() const {
 }
 
 void TileSquare::paintEvent(QPaintEvent* event) {
-    QPainter(this).fillRect(event->rect(), colour_);
+    QPainter painter(this);
+    if (tk::ui::canPaint(painter)) painter.fillRect(event->rect(), colour_);
 }
 
 // A double click arrives as a press of its second click (QWidget's default), so a quick second right

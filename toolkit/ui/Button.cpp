@@ -101,6 +101,7 @@ QSize Button::sizeHint() const {
 
 void Button::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!canPaint(painter)) return;
     const QRect r = rect();
     painter.fillRect(r, face_);
     const bool down = isDown();

@@ -23,6 +23,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        if (!canPaint(painter)) return;
         for (int inset = 0; inset < 3; ++inset)
             drawDottedPixelFrame(painter, rect().adjusted(inset, inset, -inset, -inset),
                                  QColor(128, 128, 128));

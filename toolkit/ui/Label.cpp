@@ -76,6 +76,7 @@ void Label::changeEvent(QEvent* event) {
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!canPaint(painter)) return;
     if (!transparent_) painter.fillRect(rect(), back_);
     QRect text = rect();
     if (border_) {

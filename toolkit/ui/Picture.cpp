@@ -48,6 +48,7 @@ Picture* Picture::cloneHidden() const {
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!canPaint(painter)) return;
     if (background_.isValid()) painter.fillRect(rect(), background_);
     const int inset = border_ ? 1 : 0;
     drawCrispPicture(painter, QPoint(inset, inset), picture_);

@@ -30,6 +30,16 @@ bool isWholeRatio(qreal ratio) {
 
 } // namespace
 
+bool canPaint(const QPainter& painter) {
+    if (!painter.isActive()) return false;
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* target = engine ? engine->paintDevice() : nullptr;
+    if (target == nullptr) return false;
+    if (target->devType() != QInternal::Image) return true;
+    const auto* image = static_cast<const QImage*>(target);
+    return !image->isNull() && image->constBits() != nullptr;
+}
+
 QRect pixelLineCover(QPoint from, QPoint to, int widthPx) {
     const int width = std::max(1, widthPx);
     const QPoint first(std::min(from.x(), to.x()), std::min(from.y(), to.y()));

@@ -12,6 +12,10 @@ class QPainter;
 
 namespace tk::ui {
 
+// Whether `painter` has something to paint on: on a machine short of memory the image behind a window may
+// not have been allocated, and a paint event then paints nothing rather than into it.
+bool canPaint(const QPainter& painter);
+
 // The pixels that a horizontal or vertical pen line `widthPx` wide covers at one device pixel per logical
 // pixel: both ends included, the width centred on the line (an even width puts its extra pixel before it).
 QRect pixelLineCover(QPoint from, QPoint to, int widthPx = 1);

@@ -51,6 +51,7 @@ Shape* Shape::cloneHidden() const {
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!canPaint(painter)) return;
     const bool squared = kind_ == Kind::Square || kind_ == Kind::Circle || kind_ == Kind::RoundedSquare;
     const int side = std::min(width(), height());
     if (kind_ == Kind::Rectangle || kind_ == Kind::Square) {

@@ -36,6 +36,7 @@ void Surface::clearDrawing() {
 
 void Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (!canPaint(painter)) return;
     painter.fillRect(event->rect(), background_);
     for (const auto& line : lines_)
         drawLonePixelLine(painter, line.from, line.to, line.colour, line.width);
