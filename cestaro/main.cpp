@@ -2,6 +2,8 @@
 #include "Application.h"
 #include "Clock.h"
 #include "QtMessageBoxes.h"
+#include "QuietMessages.h"
+#include "QuietSession.h"
 #include "Random.h"
 #include "ResourceSound.h"
 #include "Resources.h"
@@ -13,7 +15,10 @@
 
 int main(int argc, char** argv) {
     tk::openMissingStandardStreams();
+    tk::quietSession();
+    tk::ui::installQuietMessages();
     QApplication app(argc, argv);
+    if (!tk::ui::displayCanShowColours()) return 1;
     tk::ui::prepareApplication(app);
     QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
 

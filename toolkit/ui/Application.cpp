@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QPalette>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <cstdio>
 
 namespace tk::ui {
 
@@ -33,6 +35,20 @@ void prepareApplication(QApplication& app) {
     installAccessibility();
     // Without a sound server Qt Multimedia would warn on every sound; silence is the contract.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false\nqt.multimedia.*=false"));
+}
+
+bool displayCanShowColours() {
+    constexpr int kFewestBits = 15;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || screen->depth() >= kFewestBits) return true;
+    const QString line =
+        QStringLiteral("%1: non posso disegnare su uno schermo a %2 bit di colore, ne servono "
+                       "almeno %3.\n")
+            .arg(QCoreApplication::applicationName())
+            .arg(screen->depth())
+            .arg(kFewestBits);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    return false;
 }
 
 void yieldToPendingEvents() {

@@ -9,6 +9,11 @@ namespace tk::ui {
 // ends. Also keeps Qt Multimedia's "no sound server" warnings off the terminal.
 void prepareApplication(QApplication& app);
 
+// Whether the screen can show the programs' colours (15 bits of colour or more: Qt draws nothing on a
+// display of 256 colours). When it cannot, says so in one Italian line on stderr; the program then ends
+// with status 1 before opening any window.
+bool displayCanShowColours();
+
 // Handles every event already queued (painting, timer ticks, clicks) and returns.
 void yieldToPendingEvents();
 

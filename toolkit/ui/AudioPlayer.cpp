@@ -2,6 +2,7 @@
 #include "AudioPlayer.h"
 
 #include "AudioOutput.h"
+#include "PulseCookie.h"
 #include "QuietMessages.h"
 #include "WavDecoder.h"
 
@@ -55,6 +56,7 @@ AudioPlayer::AudioPlayer(QObject* parent)
     , thread_(new QThread)
     , output_(new AudioOutput) {
     installQuietMessages();
+    keepPulseCookieInMemory();
     playing_.setSingleShot(true);
     // A coarse timer may end a sound 5% early.
     playing_.setTimerType(Qt::PreciseTimer);

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keeps what the sound server and Qt Multimedia have to say off the terminal: for the games no sound is
-// silence, not a message.
+// Keeps what the sound server, Qt Multimedia and the session's make-up have to say off the terminal: for the
+// games no sound is silence, and a session without a runtime folder is no news to a pupil.
 #pragma once
 
 class QString;
 
 namespace tk::ui {
 
-// Whether a message Qt is about to print comes from the sound side: Qt Multimedia's categories, and the
-// lines its PulseAudio backend prints in the default category (which Qt 6.4 prints in quotes).
-bool isSoundServerNoise(const char* category, const QString& message);
+// Whether a message Qt is about to print is such noise: Qt Multimedia's categories, the lines its PulseAudio
+// backend prints in the default category (which Qt 6.4 prints in quotes), and QStandardPaths' complaints
+// about the runtime folder.
+bool isSessionNoise(const char* category, const QString& message);
 
-// Installs, once, a message handler that drops those messages and passes every other one on.
+// Installs, once, a message handler that drops those messages and passes every other one on. Call it
+// before the application object is made, which already looks for the runtime folder.
 void installQuietMessages();
 
 } // namespace tk::ui
