@@ -195,6 +195,10 @@ WavError decodeMpegLayer3(Bytes payload, PcmAudio& out) {
 
     std::array<std::int16_t, 8192> chunk{};
     std::size_t maxSamples = 0;
+    const auto keep = [&](std::size_t bytes) {
+        if (out.channels != 0)
+            out.samples.insert(out.samples.end(), chunk.begin(), chunk.begin() + bytes / sizeof chunk[0]);
+    };
     for (;;) {
         std::size_t bytes = 0;
         const int rc = mpg123_read(mh, chunk.data(), sizeof chunk, &bytes);
@@ -206,16 +210,17 @@ WavError decodeMpegLayer3(Bytes payload, PcmAudio& out) {
             const bool usable = encoding == MPG123_ENC_SIGNED_16 && (channels == 1 || channels == 2) &&
                                 rate >= static_cast<long>(kMinRateHz) &&
                                 rate <= static_cast<long>(kMaxRateHz);
-            const bool first = out.channels == 0;
-            if (!usable || (!first && (channels != out.channels || rate != out.sampleRate))) break;
+            if (out.channels != 0 && (!usable || channels != out.channels || rate != out.sampleRate)) {
+                keep(bytes); // decoded before the change, in the format so far
+                break;
+            }
+            if (!usable) break;
             out.channels = channels;
             out.sampleRate = static_cast<int>(rate);
             maxSamples = kMaxSeconds * static_cast<std::size_t>(rate) * static_cast<std::size_t>(channels);
         }
-        if (out.channels != 0) {
-            out.samples.insert(out.samples.end(), chunk.begin(), chunk.begin() + bytes / sizeof chunk[0]);
-            if (out.samples.size() >= maxSamples) break;
-        }
+        keep(bytes);
+        if (out.channels != 0 && out.samples.size() >= maxSamples) break;
         if (rc != MPG123_OK && rc != MPG123_NEW_FORMAT) break;
     }
     if (out.channels == 0) return WavError::DecodeFailed;

@@ -1,5 +1,6 @@
 // Microsoft ADPCM and MPEG Layer-3 payloads, checked against libsndfile, and damaged copies of them.
 #include "WavDecoder.h"
+#include "WavImages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,6 +111,24 @@ TEST(WavCodecs, CompressedPayloadsMatchLibsndfile) {
             worst = std::max(worst, std::abs(audio.samples[i] - reference[i]));
         EXPECT_LE(worst, f.toleranceLsb) << f.file;
     }
+}
+
+// An MPEG stream whose format changes midway: all of the first format is kept, nothing after the change.
+TEST(WavCodecs, AnMpegStreamThatChangesFormatKeepsAllOfItsFirstFormat) {
+    const Bytes mono = readFixture("mp3_mono_22050.wav"), stereo = readFixture("mp3_stereo_11025.wav");
+    const tk::WavInfo first = tk::parseWav(mono).info, second = tk::parseWav(stereo).info;
+    Bytes payload(mono.begin() + first.dataOffset, mono.begin() + first.dataOffset + first.dataBytes);
+    payload.insert(payload.end(), stereo.begin() + second.dataOffset,
+                   stereo.begin() + second.dataOffset + second.dataBytes);
+    const Bytes format(mono.begin() + first.formatOffset,
+                       mono.begin() + first.formatOffset + first.formatBytes);
+    const Bytes joined = tk::wavimages::riffWave(
+        {tk::wavimages::chunk("fmt ", format), tk::wavimages::chunk("data", payload)});
+    const tk::WavDecode alone = tk::decodeWav(mono), decoded = tk::decodeWav(joined);
+    ASSERT_TRUE(alone.ok() && decoded.ok());
+    EXPECT_EQ(decoded.audio.channels, 1);
+    EXPECT_EQ(decoded.audio.sampleRate, 22050);
+    EXPECT_EQ(decoded.audio.frames(), alone.audio.frames());
 }
 
 TEST(WavCodecs, StereoAdpcmKeepsItsChannelsApart) {
