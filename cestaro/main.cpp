@@ -2,21 +2,16 @@
 #include "Application.h"
 #include "Clock.h"
 #include "QtMessageBoxes.h"
-#include "QuietMessages.h"
-#include "QuietSession.h"
 #include "Random.h"
 #include "ResourceSound.h"
 #include "Resources.h"
-#include "StandardStreams.h"
 #include "frmGame.h"
 
 #include <QApplication>
 #include <QPointer>
 
 int main(int argc, char** argv) {
-    tk::openMissingStandardStreams();
-    tk::quietSession();
-    tk::ui::installQuietMessages();
+    tk::ui::prepareProcess();
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
     tk::ui::prepareApplication(app);

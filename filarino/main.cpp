@@ -3,20 +3,15 @@
 #include "Clock.h"
 #include "Modulo1.h"
 #include "QtMessageBoxes.h"
-#include "QuietMessages.h"
-#include "QuietSession.h"
 #include "Random.h"
 #include "ResourceSound.h"
 #include "Resources.h"
 #include "Shell.h"
-#include "StandardStreams.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    tk::openMissingStandardStreams();
-    tk::quietSession();
-    tk::ui::installQuietMessages();
+    tk::ui::prepareProcess();
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
     tk::ui::prepareApplication(app);

@@ -2,16 +2,11 @@
 #include "Application.h"
 #include "Form1.h"
 #include "QtMessageBoxes.h"
-#include "QuietMessages.h"
-#include "QuietSession.h"
-#include "StandardStreams.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    tk::openMissingStandardStreams();
-    tk::quietSession();
-    tk::ui::installQuietMessages();
+    tk::ui::prepareProcess();
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
     tk::ui::prepareApplication(app);

@@ -3,6 +3,9 @@
 
 #include "Accessibility.h"
 #include "Fonts.h"
+#include "QuietMessages.h"
+#include "QuietSession.h"
+#include "StandardStreams.h"
 #include "Units.h"
 
 #include <QApplication>
@@ -20,6 +23,12 @@ QColor systemWindowColour() {
 }
 QColor systemTextColour() {
     return QApplication::palette().color(QPalette::Text);
+}
+
+void prepareProcess() {
+    openMissingStandardStreams();
+    quietSession();
+    installQuietMessages();
 }
 
 void prepareApplication(QApplication& app) {

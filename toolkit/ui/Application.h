@@ -5,6 +5,11 @@ class QApplication;
 
 namespace tk::ui {
 
+// Call first thing in main, before the application object is made: standard streams kept open, the session
+// steered away from anything the libraries would write or leave running, and their noise kept off the
+// terminal.
+void prepareProcess();
+
 // Classic style and palette, font substitutions, and no automatic quit: each program decides when it
 // ends. Also keeps Qt Multimedia's "no sound server" warnings off the terminal.
 void prepareApplication(QApplication& app);

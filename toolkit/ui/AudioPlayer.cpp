@@ -37,15 +37,16 @@ struct AudioPlayer::Spares {
         storage.pop_back();
         return spare;
     }
+    void give(std::unique_ptr<PcmAudio> audio) {
+        const std::lock_guard lock(mutex);
+        if (storage.size() < 2) storage.push_back(std::move(audio));
+    }
     // Whoever drops the last reference, on either thread, gives the storage back.
     static std::shared_ptr<const PcmAudio> lend(const std::shared_ptr<Spares>& spares,
                                                 std::unique_ptr<PcmAudio> audio) {
         return {audio.release(), [weak = std::weak_ptr(spares)](const PcmAudio* done) {
                     std::unique_ptr<PcmAudio> owned(const_cast<PcmAudio*>(done));
-                    if (const std::shared_ptr<Spares> back = weak.lock()) {
-                        const std::lock_guard lock(back->mutex);
-                        if (back->storage.size() < 2) back->storage.push_back(std::move(owned));
-                    }
+                    if (const std::shared_ptr<Spares> back = weak.lock()) back->give(std::move(owned));
                 }};
     }
 };
@@ -114,7 +115,7 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t*>(wavImage.constData()),
                                               static_cast<std::size_t>(wavImage.size()));
     if (decodeWavInto(image, *audio) != WavError::None) {
-        Spares::lend(spares_, std::move(audio)); // straight back
+        spares_->give(std::move(audio));
         return false;
     }
     const int lengthMs = static_cast<int>(std::ceil(audio->seconds() * 1000.0));
