@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     tk::ui::prepareProcess();
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
-    tk::ui::prepareApplication(app);
+    tk::ui::prepareApplication(app, filarino::ui::kWorkingWindowExtent);
     QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
 
     filarino::Modulo1 modulo;

@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "Form1.h"
 #include "QtMessageBoxes.h"
+#include "frmPuzzle.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ int main(int argc, char** argv) {
     tk::ui::prepareProcess();
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
-    tk::ui::prepareApplication(app);
+    tk::ui::prepareApplication(app, intarsello::ui::frmPuzzle::kExtent);
 
     tk::ui::QtMessageBoxes messages;
     auto* form1 = new intarsello::ui::Form1(messages);

@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "Picture.h"
 #include "Resources.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -74,9 +75,10 @@ void frmAbout::Timer1_Timer() {
 void frmAbout::showPicture(int id) {
     const QPixmap picture = tk::ui::resourcePixmap(QStringLiteral("BITMAP"), id);
     // An image element is as large as its picture: the box never clips it.
-    if (!picture.isNull())
-        Image1->resize(std::max(Image1->width(), picture.width()),
-                       std::max(Image1->height(), picture.height()));
+    if (!picture.isNull()) {
+        const QSize shown = tk::ui::zoomed(picture.size());
+        Image1->resize(std::max(Image1->width(), shown.width()), std::max(Image1->height(), shown.height()));
+    }
     Image1->setPicture(picture);
     Image1->setPictureId(id);
 }

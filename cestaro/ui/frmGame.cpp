@@ -43,7 +43,8 @@ Label* panelLabel(QWidget* parent, const QString& caption, double left, double t
 } // namespace
 
 frmGame::frmGame(Services services)
-    : Window(nullptr, QStringLiteral("LA CESTARO"), 8880, 6615, kTeal)
+    : Window(nullptr, QStringLiteral("LA CESTARO"), kExtent.clientWidthTwips, kExtent.clientHeightTwips,
+             kTeal)
     , services_(services)
     , game_(services.random) {
     buildMenu();

@@ -29,6 +29,9 @@ class BoardView;
 class frmGame : public tk::ui::Window {
     Q_OBJECT
 public:
+    // The largest window of the program: the instructions are as large with no menu bar.
+    static constexpr tk::ui::WindowExtent kExtent{8880, 6615, true};
+
     // Builds the window and runs its load; show it with showModeless().
     explicit frmGame(Services services);
     ~frmGame() override;

@@ -59,7 +59,8 @@ QColor toColour(FlashColour c) {
 } // namespace
 
 ExerciseWindow::ExerciseWindow(Shell& shell, QWidget* backdrop, const Layout& layout)
-    : Window(backdrop, layout.caption, 11880, 8310, kPaleYellow)
+    : Window(backdrop, layout.caption, kWorkingWindowExtent.clientWidthTwips,
+             kWorkingWindowExtent.clientHeightTwips, kPaleYellow)
     , shell_(shell)
     , exercise_(shell.services().modulo, shell.services().clock, shell.services().random) {
     buildMenu();

@@ -35,7 +35,8 @@ const QColor kCyanBand(128, 255, 255);
 } // namespace
 
 FrmInizioPiu::FrmInizioPiu(Shell& shell, QWidget* backdrop)
-    : Window(backdrop, QStringLiteral("FILARINO"), 11880, 8310, kGreen)
+    : Window(backdrop, QStringLiteral("FILARINO"), kWorkingWindowExtent.clientWidthTwips,
+             kWorkingWindowExtent.clientHeightTwips, kGreen)
     , shell_(shell) {
     setWindowIcon(tk::ui::resourceIcon(QStringLiteral("WINDOWICON"), 1));
     buildMenu();

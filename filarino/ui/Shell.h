@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "Form11.h"
 #include "Form12.h"
+#include "Zoom.h"
 
 #include <QObject>
 #include <QPointer>
@@ -28,6 +29,9 @@ namespace filarino::ui {
 
 class ExerciseWindow;
 class FrmInizioPiu;
+
+// The start window and the exercise windows are all this size.
+inline constexpr tk::ui::WindowExtent kWorkingWindowExtent{11880, 8310, true};
 
 // What the windows use from outside: the program-wide values and the seams for randomness, time, sound
 // and message boxes.

@@ -3,7 +3,7 @@
 
 #include "Accessibility.h"
 #include "PixelPainting.h"
-#include "Twips.h"
+#include "Units.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -76,7 +76,7 @@ void TileSquare::mouseReleaseEvent(QMouseEvent* event) {
 
 void TileSquare::report(MouseEventKind kind, QMouseEvent* event) {
     event->accept();
-    const QPoint pointer = mapToParent(event->position().toPoint()) * tk::kTwipsPerPixel;
+    const QPoint pointer = tk::ui::toTwips(mapToParent(event->position().toPoint())).toPoint();
     const unsigned button = kind == MouseEventKind::Motion ? 0 : boardButtons(event->button());
     emit mouse(kind, button, boardButtons(event->buttons()), boardModifiers(event->modifiers()), pointer);
 }

@@ -126,7 +126,7 @@ void frmPuzzle::showTile(int tile) {
     for (int j = 0; j < Board::kSquaresPerTile; ++j) {
         const int i = Board::cellOf(tile, j);
         const SquarePosition at = board_->position(i);
-        cell[i]->move(px(at.left), px(at.top));
+        cell[i]->setGeometry(tk::ui::twipsRect(at.left, at.top, kSquareTwips, kSquareTwips));
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ControlArray.h"
+#include "Geometry.h"
 #include "HelpPanel.h"
 #include "TileSquare.h"
 #include "Window.h"
@@ -29,6 +30,8 @@ namespace intarsello::ui {
 class frmPuzzle : public tk::ui::Window {
     Q_OBJECT
 public:
+    static constexpr tk::ui::WindowExtent kExtent{kClientWidthTwips, kClientHeightTwips, true};
+
     // `owner` is the backdrop the window stands in front of. The window is loaded at once (Form_Load).
     frmPuzzle(QWidget* owner, tk::ui::MessageBoxes& messages);
     ~frmPuzzle() override;

@@ -7,6 +7,7 @@
 #include "QuietSession.h"
 #include "StandardStreams.h"
 #include "Units.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -31,7 +32,11 @@ void prepareProcess() {
     installQuietMessages();
 }
 
-void prepareApplication(QApplication& app) {
+QFont applicationFont() {
+    return makeFont(QStringLiteral("MS Sans Serif"), 8.25, Weight::Regular);
+}
+
+void prepareApplication(QApplication& app, const WindowExtent& largest) {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(style);
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -39,7 +44,8 @@ void prepareApplication(QApplication& app) {
     palette.setColor(QPalette::WindowText, Qt::black);
     QApplication::setPalette(palette);
     installFontSubstitutions();
-    QApplication::setFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, Weight::Regular));
+    shrinkToFitScreen(largest);
+    QApplication::setFont(applicationFont());
     app.setQuitOnLastWindowClosed(false);
     installAccessibility();
     // Without a sound server Qt Multimedia would warn on every sound; silence is the contract.

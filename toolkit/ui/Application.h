@@ -1,6 +1,10 @@
 // Application-wide set-up shared by the three programs: style, palette, fonts, quiet logging.
 #pragma once
 
+#include "Zoom.h"
+
+#include <QFont>
+
 class QApplication;
 
 namespace tk::ui {
@@ -11,8 +15,12 @@ namespace tk::ui {
 void prepareProcess();
 
 // Classic style and palette, font substitutions, and no automatic quit: each program decides when it
-// ends. Also keeps Qt Multimedia's "no sound server" warnings off the terminal.
-void prepareApplication(QApplication& app);
+// ends. Also keeps Qt Multimedia's "no sound server" warnings off the terminal. On a screen too small for
+// `largest`, the program's largest window, everything is drawn smaller so that it fits.
+void prepareApplication(QApplication& app, const WindowExtent& largest = {});
+
+// The font of menus and message boxes, at the zoom.
+QFont applicationFont();
 
 // Whether the screen can show the programs' colours (15 bits of colour or more: Qt draws nothing on a
 // display of 256 colours). When it cannot, says so in one Italian line on stderr; the program then ends

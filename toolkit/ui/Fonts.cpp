@@ -2,12 +2,15 @@
 #include "Fonts.h"
 
 #include "Twips.h"
+#include "Zoom.h"
+
+#include <algorithm>
 
 namespace tk::ui {
 
 QFont makeFont(const QString& family, double points, Weight weight) {
     QFont font(family);
-    font.setPixelSize(tk::pointsToPixels(points));
+    font.setPixelSize(std::max(1, tk::pointsToPixels(points * zoom())));
     font.setBold(weight == Weight::Bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -1,4 +1,4 @@
-// Fonts named as the windows name them, sized in points at 96 dpi whatever the screen's DPI.
+// Fonts named as the windows name them, sized in points at 96 dpi whatever the screen's DPI, times the zoom.
 #pragma once
 
 #include <QFont>

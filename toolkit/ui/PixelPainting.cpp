@@ -1,6 +1,8 @@
 // Lines filled as whole logical pixels and pictures enlarged by whole device pixels.
 #include "PixelPainting.h"
 
+#include "Zoom.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -145,9 +147,18 @@ void drawCrispPicture(QPainter& painter, QPoint topLeft, const QPixmap& picture)
         painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
     const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
     painter.save();
-    // Whole ratios repeat each pixel; from the enlarged copy the last step down is smooth.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1 && !isWholeRatio(ratio));
-    painter.drawPixmap(topLeft, pictureForRatio(picture, ratio));
+    if (zoom() == 1.0) {
+        // Whole ratios repeat each pixel; from the enlarged copy the last step down is smooth.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1 && !isWholeRatio(ratio));
+        painter.drawPixmap(topLeft, pictureForRatio(picture, ratio));
+    } else {
+        // Zoomed, a picture pixel covers zoom times ratio device pixels: the same preparation, drawn into
+        // the zoomed size.
+        const qreal shown = ratio * zoom();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !isWholeRatio(shown));
+        painter.drawPixmap(QRect(topLeft, zoomed(picture.deviceIndependentSize().toSize())),
+                           pictureForRatio(picture, shown));
+    }
     painter.restore();
 }
 

@@ -48,7 +48,8 @@ QPixmap pictureForRatio(const QPixmap& picture, qreal ratio);
 // pixel whatever the scale, such as mouse cursors. Its device pixel ratio is `ratio`.
 QImage crispEnlarged(const QImage& image, qreal ratio);
 
-// Draws `picture` at natural size with its top-left corner at `topLeft`, prepared for the painter's device.
+// Draws `picture` at natural size times the zoom with its top-left corner at `topLeft`, prepared for the
+// painter's device.
 void drawCrispPicture(QPainter& painter, QPoint topLeft, const QPixmap& picture);
 
 } // namespace tk::ui

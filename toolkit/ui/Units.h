@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Twips.h"
+#include "Zoom.h"
 
 #include <QColor>
 #include <QPoint>
@@ -10,11 +11,14 @@
 namespace tk::ui {
 
 inline int px(double twips) {
-    return tk::twipsToPixels(twips);
+    return tk::twipsToPixels(twips * zoom());
 }
 
+// At the designed size each length rounds on its own, as the windows were laid out; zoomed, the edges
+// round instead, so that boxes that meet still meet.
 inline QRect twipsRect(double left, double top, double width, double height) {
-    return {px(left), px(top), px(width), px(height)};
+    if (zoom() == 1.0) return {px(left), px(top), px(width), px(height)};
+    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
 }
 
 inline QPoint twipsPoint(double x, double y) {
@@ -22,7 +26,7 @@ inline QPoint twipsPoint(double x, double y) {
 }
 
 inline QPointF toTwips(QPointF pixels) {
-    return pixels * tk::kTwipsPerPixel;
+    return pixels * tk::kTwipsPerPixel / zoom();
 }
 
 inline QColor rgb(int r, int g, int b) {

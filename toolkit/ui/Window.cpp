@@ -73,8 +73,12 @@ void Window::placeFirstTime() {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
+    // The window manager's title bar and edges come on top of the window's own size: on a screen the window
+    // only just fits, they must fit too.
+    const int lowest = std::max(area.top(), area.bottom() + 1 - height() - kWindowFrameAllowance.height());
     if (windowType() != Qt::Dialog || !parentWidget()) {
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
+        move(centred.x(), std::min(centred.y(), lowest));
         return;
     }
     // Both windows wear the same frame, so lining up their client areas lines up the frames; the screen's
@@ -83,7 +87,7 @@ void Window::placeFirstTime() {
     const QPoint centred =
         owner->pos() + QPoint((owner->width() - width()) / 2, (owner->height() - height()) / 2);
     move(std::clamp(centred.x(), area.left(), std::max(area.left(), area.right() + 1 - width())),
-         std::clamp(centred.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+         std::clamp(centred.y(), area.top(), lowest));
 }
 
 void Window::showModeless() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Surface.h"
+#include "Zoom.h"
 
 #include <QWidget>
 

@@ -203,5 +203,47 @@ TEST_F(TileMouse, ADragFarOutsideStopsAtTheSixteenBitLimits) {
     EXPECT_LE(at(Board::cellOf(10, 2)).left + 360, kClientWidthTwips);
 }
 
+// Shrunk to fit a small screen, the pointer still speaks twips: a drag lands where it did at full size, and
+// the squares of a tile still meet without a seam.
+class ZoomedTileMouse : public PuzzleFixture {
+protected:
+    void SetUp() override {
+        tk::ui::setZoom(0.8);
+        PuzzleFixture::SetUp();
+    }
+    void TearDown() override {
+        PuzzleFixture::TearDown();
+        tk::ui::setZoom(1.0);
+    }
+};
+
+TEST_F(ZoomedTileMouse, ADragLandsOnTheGridSquareUnderThePointerAndTheSquaresMeet) {
+    const int anchor = Board::cellOf(10, 0);
+    const QPoint grip = centreOf(anchor);
+    const QPoint target = QPoint(tk::ui::px(6480 + 180), tk::ui::px(1080 + 180)) + QPoint(2, -3);
+    press(grip);
+    moveTo((grip + target) / 2);
+    moveTo(target);
+    release(target);
+    EXPECT_EQ(at(anchor), (SquarePosition{6480, 1080}));
+    int seams = 0;
+    for (int a = 0; a < 5; ++a) {
+        for (int b = 0; b < 5; ++b) {
+            const SquarePosition p = at(Board::cellOf(10, a)), q = at(Board::cellOf(10, b));
+            const QRect here = square(Board::cellOf(10, a))->geometry();
+            const QRect next = square(Board::cellOf(10, b))->geometry();
+            if (q.top == p.top && q.left == p.left + 360) {
+                EXPECT_EQ(next.left(), here.right() + 1) << a << "/" << b;
+                ++seams;
+            }
+            if (q.left == p.left && q.top == p.top + 360) {
+                EXPECT_EQ(next.top(), here.bottom() + 1) << a << "/" << b;
+                ++seams;
+            }
+        }
+    }
+    EXPECT_EQ(seams, 4);
+}
+
 } // namespace
 } // namespace intarsello::test
