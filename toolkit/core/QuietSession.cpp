@@ -32,6 +32,9 @@ void quietSession() {
     }
     if (!isSet("DBUS_SESSION_BUS_ADDRESS"))
         setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/no-session-bus", 1);
+    // libpulse prints its own complaints on stderr, past Qt's message handler (on a machine short of
+    // memory: "mmap() failed" for each sound); the system journal is where they belong.
+    if (!isSet("PULSE_LOG_SYSLOG") && !isSet("PULSE_LOG_JOURNAL")) setenv("PULSE_LOG_JOURNAL", "1", 1);
 }
 
 } // namespace tk

@@ -1,5 +1,6 @@
 // Main of the sound tests: a QApplication (offscreen unless a platform is set) and GoogleTest; with the
 // child flags, plays a few sounds without a server, or times one, for the parent test to watch.
+#include "Application.h"
 #include "AudioPlayer.h"
 #include "ResourceSound.h"
 #include "SoundServer.h"
@@ -51,6 +52,8 @@ int keepPlaying() {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A child starts as the programs do.
+    if (argc > 1) tk::ui::prepareProcess();
     QApplication app(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kPlayWithoutServerFlag)
         return playWithoutServer();
