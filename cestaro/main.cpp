@@ -1,6 +1,7 @@
 // cestaro: opens its glowing main window and runs until that window is closed or "ESCI" is chosen.
 #include "Application.h"
 #include "Clock.h"
+#include "DisplayProbe.h"
 #include "QtMessageBoxes.h"
 #include "Random.h"
 #include "ResourceSound.h"
@@ -12,9 +13,12 @@
 
 int main(int argc, char** argv) {
     tk::ui::prepareProcess();
+    const tk::ui::ProgramAbout about{"cestaro", "Cestaro: il triangolo delle somme da completare."};
+    const tk::ui::StartOptions options = tk::ui::readCommandLine(argc, argv, about);
+    if (!tk::ui::prepareDisplay(about, options, cestaro::ui::frmGame::kExtent)) return 1;
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
-    tk::ui::prepareApplication(app, cestaro::ui::frmGame::kExtent);
+    tk::ui::prepareApplication(app, cestaro::ui::frmGame::kExtent, options);
     QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
 
     tk::RandomSource random;

@@ -1,6 +1,7 @@
 // filarino: starts on its green backdrop with the start window in front, and runs until no window is left.
 #include "Application.h"
 #include "Clock.h"
+#include "DisplayProbe.h"
 #include "Modulo1.h"
 #include "QtMessageBoxes.h"
 #include "Random.h"
@@ -12,9 +13,13 @@
 
 int main(int argc, char** argv) {
     tk::ui::prepareProcess();
+    const tk::ui::ProgramAbout about{"filarino",
+                                     "Filarino: le moltiplicazioni contando i puntini in righe e colonne."};
+    const tk::ui::StartOptions options = tk::ui::readCommandLine(argc, argv, about);
+    if (!tk::ui::prepareDisplay(about, options, filarino::ui::kWorkingWindowExtent)) return 1;
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
-    tk::ui::prepareApplication(app, filarino::ui::kWorkingWindowExtent);
+    tk::ui::prepareApplication(app, filarino::ui::kWorkingWindowExtent, options);
     QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
 
     filarino::Modulo1 modulo;

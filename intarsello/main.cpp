@@ -1,5 +1,6 @@
 // intarsello: starts on its black backdrop with the puzzle window in front, and ends when that window closes.
 #include "Application.h"
+#include "DisplayProbe.h"
 #include "Form1.h"
 #include "QtMessageBoxes.h"
 #include "frmPuzzle.h"
@@ -8,9 +9,12 @@
 
 int main(int argc, char** argv) {
     tk::ui::prepareProcess();
+    const tk::ui::ProgramAbout about{"intarsello", "Intarsello: il puzzle dei dodici pentamini colorati."};
+    const tk::ui::StartOptions options = tk::ui::readCommandLine(argc, argv, about);
+    if (!tk::ui::prepareDisplay(about, options, intarsello::ui::frmPuzzle::kExtent)) return 1;
     QApplication app(argc, argv);
     if (!tk::ui::displayCanShowColours()) return 1;
-    tk::ui::prepareApplication(app, intarsello::ui::frmPuzzle::kExtent);
+    tk::ui::prepareApplication(app, intarsello::ui::frmPuzzle::kExtent, options);
 
     tk::ui::QtMessageBoxes messages;
     auto* form1 = new intarsello::ui::Form1(messages);

@@ -2,6 +2,7 @@
 #include "Application.h"
 
 #include "Accessibility.h"
+#include "AudioPlayer.h"
 #include "Fonts.h"
 #include "QuietMessages.h"
 #include "QuietSession.h"
@@ -36,7 +37,7 @@ QFont applicationFont() {
     return makeFont(QStringLiteral("MS Sans Serif"), 8.25, Weight::Regular);
 }
 
-void prepareApplication(QApplication& app, const WindowExtent& largest) {
+void prepareApplication(QApplication& app, const WindowExtent& largest, const StartOptions& options) {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(style);
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -48,6 +49,7 @@ void prepareApplication(QApplication& app, const WindowExtent& largest) {
     QApplication::setFont(applicationFont());
     app.setQuitOnLastWindowClosed(false);
     installAccessibility();
+    if (options.mute) AudioPlayer::muteAll();
     // Without a sound server Qt Multimedia would warn on every sound; silence is the contract.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false\nqt.multimedia.*=false"));
 }

@@ -1,6 +1,7 @@
 // Application-wide set-up shared by the three programs: style, palette, fonts, quiet logging.
 #pragma once
 
+#include "CommandLine.h"
 #include "Zoom.h"
 
 #include <QFont>
@@ -16,8 +17,10 @@ void prepareProcess();
 
 // Classic style and palette, font substitutions, and no automatic quit: each program decides when it
 // ends. Also keeps Qt Multimedia's "no sound server" warnings off the terminal. On a screen too small for
-// `largest`, the program's largest window, everything is drawn smaller so that it fits.
-void prepareApplication(QApplication& app, const WindowExtent& largest = {});
+// `largest`, the program's largest window, everything is drawn smaller so that it fits. With --mute no
+// sound is played.
+void prepareApplication(QApplication& app, const WindowExtent& largest = {},
+                        const StartOptions& options = {});
 
 // The font of menus and message boxes, at the zoom.
 QFont applicationFont();

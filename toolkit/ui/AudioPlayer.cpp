@@ -22,6 +22,9 @@ namespace {
 // How long the player waits for the audio thread to finish when it goes.
 constexpr unsigned long kShutdownMs = 1000;
 
+// Set once, before the first player, from the command line.
+bool muted = false;
+
 } // namespace
 
 // Sample storage handed back by the audio thread once it is done with a sound, for the next decode: a
@@ -53,15 +56,16 @@ struct AudioPlayer::Spares {
 
 AudioPlayer::AudioPlayer(QObject* parent)
     : QObject(parent)
-    , spares_(std::make_shared<Spares>())
-    , thread_(new QThread)
-    , output_(new AudioOutput) {
-    installQuietMessages();
-    keepPulseCookieInMemory();
+    , spares_(std::make_shared<Spares>()) {
     playing_.setSingleShot(true);
     // A coarse timer may end a sound 5% early.
     playing_.setTimerType(Qt::PreciseTimer);
     connect(&playing_, &QTimer::timeout, this, &AudioPlayer::finished);
+    if (muted) return;
+    installQuietMessages();
+    keepPulseCookieInMemory();
+    thread_ = new QThread;
+    output_ = new AudioOutput;
     output_->moveToThread(thread_);
     thread_->setObjectName(QStringLiteral("audio"));
     thread_->start();
@@ -70,8 +74,13 @@ AudioPlayer::AudioPlayer(QObject* parent)
         output_, [output = output_] { output->probe(); }, Qt::QueuedConnection);
 }
 
+void AudioPlayer::muteAll() {
+    muted = true;
+}
+
 AudioPlayer::~AudioPlayer() {
     playing_.stop();
+    if (thread_ == nullptr) return;
     // The output goes on its own thread, after the requests before it.
     QMetaObject::invokeMethod(
         output_,
@@ -104,8 +113,9 @@ void AudioPlayer::playSync(const QByteArray& wavImage) {
 void AudioPlayer::stop() {
     if (!playing_.isActive()) return;
     playing_.stop();
-    QMetaObject::invokeMethod(
-        output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
+    if (output_ != nullptr)
+        QMetaObject::invokeMethod(
+            output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
     emit finished();
 }
 
@@ -119,6 +129,11 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
         return false;
     }
     const int lengthMs = static_cast<int>(std::ceil(audio->seconds() * 1000.0));
+    if (output_ == nullptr) {
+        spares_->give(std::move(audio));
+        playing_.start(lengthMs);
+        return true;
+    }
     // Sent even when the last look found no device: the server may be back.
     QMetaObject::invokeMethod(
         output_,

@@ -19,6 +19,9 @@ class AudioPlayer : public QObject {
 
 public:
     explicit AudioPlayer(QObject* parent = nullptr);
+    // From now on, players made afterwards play nothing and open no audio device, yet keep every sound's
+    // time: a synchronous sound still waits its own length. Call before the first player is made.
+    static void muteAll();
     // Meant to run as the program ends. If the audio thread is still waiting on a stalled server a second
     // later, the process ends at once (status 0, output flushed): the library would otherwise hold the
     // exit for as long as the server stays stalled, up to half a minute.
@@ -45,8 +48,8 @@ private:
     bool start(const QByteArray& wavImage);
 
     std::shared_ptr<Spares> spares_;
-    QThread* thread_;
-    AudioOutput* output_; // lives on thread_
+    QThread* thread_ = nullptr;     // none when muted
+    AudioOutput* output_ = nullptr; // lives on thread_
     QTimer playing_;
 };
 

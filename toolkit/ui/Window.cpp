@@ -75,7 +75,7 @@ void Window::placeFirstTime() {
     const QRect area = screen->availableGeometry();
     // The window manager's title bar and edges come on top of the window's own size: on a screen the window
     // only just fits, they must fit too.
-    const int lowest = std::max(area.top(), area.bottom() + 1 - height() - kWindowFrameAllowance.height());
+    const int lowest = std::max(area.top(), area.bottom() + 1 - height() - frameAllowance(*screen).height());
     if (windowType() != Qt::Dialog || !parentWidget()) {
         const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
         move(centred.x(), std::min(centred.y(), lowest));

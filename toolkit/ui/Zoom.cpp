@@ -49,6 +49,12 @@ QSize zoomed(QSize natural) {
             static_cast<int>(std::lround(natural.height() * zoom_))};
 }
 
+QSize frameAllowance(const QScreen& screen) {
+    const qreal ratio = screen.devicePixelRatio();
+    return {static_cast<int>(std::ceil(kWindowFrameAllowance.width() / ratio)),
+            static_cast<int>(std::ceil(kWindowFrameAllowance.height() / ratio))};
+}
+
 double zoomToFit(QSize designed, QSize available) {
     if (designed.isEmpty()) return 1.0;
     const double across = static_cast<double>(available.width()) / designed.width();
@@ -60,17 +66,16 @@ void shrinkToFitScreen(const WindowExtent& largest) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QSize available = screen->availableGeometry().size();
+    const QSize frame = frameAllowance(*screen);
     const auto outerAt = [&](double factor) {
         setZoom(factor);
         const int menu = largest.menuBar ? menuBarHeight() : 0;
-        return QSize(px(largest.clientWidthTwips), px(largest.clientHeightTwips) + menu) +
-               kWindowFrameAllowance;
+        return QSize(px(largest.clientWidthTwips), px(largest.clientHeightTwips) + menu) + frame;
     };
     setZoom(1.0);
     // Most screens are far larger than the window: no menu bar need be measured for them.
     constexpr int kRoomyMenuBar = 100;
-    if (fits(QSize(px(largest.clientWidthTwips), px(largest.clientHeightTwips) + kRoomyMenuBar) +
-                 kWindowFrameAllowance,
+    if (fits(QSize(px(largest.clientWidthTwips), px(largest.clientHeightTwips) + kRoomyMenuBar) + frame,
              available))
         return;
     const QSize designed = outerAt(1.0);

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+class QScreen;
+
 namespace tk::ui {
 
 // Logical pixels per designed pixel: 1 draws every window at its designed size. Set once, before the first
@@ -24,8 +26,12 @@ struct WindowExtent {
     bool menuBar = false;
 };
 
-// Room kept on the screen for what the window manager puts around a window: its title bar and edges.
+// Room kept on the screen for what the window manager puts around a window: its title bar and edges, in
+// device pixels (they do not scale with the program).
 inline constexpr QSize kWindowFrameAllowance{8, 40};
+
+// The same room in logical pixels of `screen`.
+QSize frameAllowance(const QScreen& screen);
 
 // The zoom, at most 1, at which a window `designed` (frame allowance included) at zoom 1 fits `available`.
 double zoomToFit(QSize designed, QSize available);

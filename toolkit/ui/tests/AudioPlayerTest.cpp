@@ -227,6 +227,31 @@ TEST(AudioPlayer, PlayingLeavesTheHomeFolderAsItWas) {
               QStringList());
 }
 
+// Muted, a player opens no audio device (the server never hears of the program), yet a synchronous sound
+// keeps its length.
+TEST(AudioPlayer, MutedASyncSoundIsSilentButLastsItsOwnLength) {
+    tk::ui::testing::PrivateSoundServer server;
+    if (!server.whyNot().isEmpty()) GTEST_SKIP() << server.whyNot().toStdString();
+    QProcess child;
+    child.setProcessEnvironment(server.environment());
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(kTimeSyncPlayFlag), QString::fromLatin1(kMutedFlag)});
+    ASSERT_TRUE(child.waitForStarted());
+    QTest::qWait(300);
+    QProcess clients;
+    clients.setProcessEnvironment(server.environment());
+    clients.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("clients")});
+    ASSERT_TRUE(clients.waitForFinished(5000));
+    const QByteArray known = clients.readAllStandardOutput();
+    EXPECT_TRUE(known.contains("application.process.id")) << "the listing names each client's process";
+    EXPECT_FALSE(
+        known.contains(QStringLiteral("application.process.id = \"%1\"").arg(child.processId()).toUtf8()));
+    ASSERT_TRUE(child.waitForFinished(10000));
+    const int elapsedMs = child.readAllStandardOutput().trimmed().toInt();
+    EXPECT_GE(elapsedMs, 500);
+    EXPECT_LT(elapsedMs, 900);
+}
+
 // Qt Multimedia waits on a stalled server for up to 30 s; a synchronous sound waits only its own length.
 TEST(AudioPlayer, ASyncSoundLastsItsOwnLengthWhileTheServerIsStalled) {
     tk::ui::testing::PrivateSoundServer server;

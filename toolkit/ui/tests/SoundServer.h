@@ -15,6 +15,8 @@ namespace tk::ui::soundtest {
 inline constexpr char kPlayWithoutServerFlag[] = "--play-without-server";
 // With this one it plays a half-second tone synchronously and prints how many milliseconds that took.
 inline constexpr char kTimeSyncPlayFlag[] = "--time-sync-play";
+// Followed by this one, it plays muted.
+inline constexpr char kMutedFlag[] = "--mute";
 // With this one it starts a one-second tone every half second for four seconds; it prints "playing" once
 // the first has been asked for.
 inline constexpr char kKeepPlayingFlag[] = "--keep-playing";

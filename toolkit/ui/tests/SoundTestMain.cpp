@@ -26,7 +26,8 @@ int playWithoutServer() {
     return player.isPlaying() || sound.player().isPlaying() ? 1 : 0;
 }
 
-int timeSyncPlay() {
+int timeSyncPlay(bool muted) {
+    if (muted) tk::ui::AudioPlayer::muteAll();
     tk::ui::AudioPlayer player;
     QElapsedTimer clock;
     clock.start();
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kPlayWithoutServerFlag)
         return playWithoutServer();
-    if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kTimeSyncPlayFlag) return timeSyncPlay();
+    if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kTimeSyncPlayFlag)
+        return timeSyncPlay(argc > 2 && std::string_view(argv[2]) == tk::ui::soundtest::kMutedFlag);
     if (argc > 1 && std::string_view(argv[1]) == tk::ui::soundtest::kKeepPlayingFlag) return keepPlaying();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
