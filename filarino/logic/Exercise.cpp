@@ -82,6 +82,27 @@ bool Exercise::RiempiCasella2(std::string_view value) {
     return true;
 }
 
+int Exercise::RiempiPrimaCasellaVuota(std::string_view value) {
+    if (!primaCasellaPiena_) return RiempiCasella1(value) ? 1 : 0;
+    if (state_ != State::ReadyToCheck) return RiempiCasella2(value) ? 2 : 0;
+    return 0;
+}
+
+int Exercise::SvuotaUltimaCasella() {
+    if (state_ == State::ReadyToCheck) {
+        secondBox_.clear();
+        state_ = State::AnsweringFirstFilled;
+        return 2;
+    }
+    if (state_ == State::AnsweringFirstFilled) {
+        firstBox_.clear();
+        primaCasellaPiena_ = false;
+        state_ = State::AnsweringFirstEmpty;
+        return 1;
+    }
+    return 0;
+}
+
 std::optional<Exercise::Verdict> Exercise::Verifica() {
     if (state_ != State::ReadyToCheck) return std::nullopt;
     primaCasellaPiena_ = false;

@@ -67,6 +67,13 @@ public:
     // nothing, so a second click delivered while the verdict's sound starts is ignored.
     std::optional<Verdict> Verifica();
 
+    // Typed rather than dragged: `value` goes into the first box while it is empty, otherwise into the
+    // second, by the rules of the two above. Returns 1 or 2, the box that took it, or 0.
+    int RiempiPrimaCasellaVuota(std::string_view value);
+    // Empties the box filled last in this answer phase: the second (the check is no longer offered), else the
+    // first (the second then refuses again). Returns 1 or 2, the box emptied, or 0.
+    int SvuotaUltimaCasella();
+
     State state() const { return state_; }
     bool keypadDraggable() const;
     bool checkOffered() const { return state_ == State::ReadyToCheck; }

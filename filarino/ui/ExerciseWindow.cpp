@@ -16,8 +16,10 @@
 #include "Shell.h"
 #include "Units.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <string>
 
 namespace filarino::ui {
 
@@ -37,6 +39,8 @@ const QColor kBlue(0, 0, 255);
 // The check button blinks between these two faces.
 const QColor kVerificaDim = kPaleYellow;
 const QColor kVerificaBright(192, 192, 0);
+// The ring round a key clicked and not yet used: in the gap between keys, so the key itself looks the same.
+constexpr int kKeyMarkPx = 3;
 
 const QString kClickNew = QStringLiteral("Clicca il pulsante \"Nuovo filarino\"");
 
@@ -152,7 +156,14 @@ void ExerciseWindow::buildAnswerArea(const Layout& layout) {
     for (Label* onFrame : {Label3, Label15, LblPer, LblVolte})
         onFrame->setTransparent(true);
 
+    for (Label* box : {LblNumero1, LblNumero2})
+        box->setFocusPolicy(Qt::TabFocus);
+    connect(LblNumero1, &Label::clicked, this, [this] { answerBoxClicked(1); });
+    connect(LblNumero2, &Label::clicked, this, [this] { answerBoxClicked(2); });
+
     keypadDrag_ = new tk::ui::InWindowDrag(this);
+    connect(keypadDrag_, &tk::ui::InWindowDrag::sourceClicked, this,
+            [this](QWidget* source) { keyClicked(qobject_cast<Label*>(source)); });
     keypadDrag_->addTarget(LblNumero1, [this](QWidget* source, tk::ui::InWindowDrag::DragState state) {
         LblNumero1_DragOver(source, state);
     });
@@ -171,6 +182,7 @@ void ExerciseWindow::buildKeypad() {
         label->setAlign(Label::Align::Centre);
         label->setCursor(handCursor());
         label->setAccessibleName(QStringLiteral("Tasto %1").arg(caption));
+        label->setFocusPolicy(Qt::TabFocus);
         keypadDrag_->addSource(label);
         return label;
     };
@@ -184,6 +196,12 @@ void ExerciseWindow::buildKeypad() {
     Label12 = key(QStringLiteral("8"), 2430, 1095);
     Label13 = key(QStringLiteral("9"), 3570, 1095);
     Label14 = key(QStringLiteral("10"), 4710, 1095);
+    // Made after the keys, so it lies over them; the mouse passes through it to the key beneath.
+    keyMark_ = new Shape(frmTastierino, Shape::Kind::Rectangle, 0, 0, 0, 0);
+    keyMark_->setFilled(false);
+    keyMark_->setBorderColour(kBlue);
+    keyMark_->setBorderWidth(kKeyMarkPx);
+    keyMark_->hide();
 }
 
 std::array<tk::ui::Label*, 10> ExerciseWindow::keys() const {
@@ -256,6 +274,9 @@ void ExerciseWindow::buildButtons(const Layout& layout) {
 
 void ExerciseWindow::Form_Load() {
     shell_.unloadFrmInizioPiu();
+    // The keys and boxes come first in the Tab order, yet the window opens with the focus on "Nuovo
+    // filarino", the one control a pupil needs first.
+    CmdOperazione->setFocus(Qt::OtherFocusReason);
     showModeless();
     Label1->setBackColour(QColor(255, 240, 150));
     Label1->setForeColour(QColor(250, 170, 110));
@@ -275,6 +296,7 @@ void ExerciseWindow::Form_Load() {
 void ExerciseWindow::CmdOperazione_Click() {
     const std::optional<Exercise::NewArray> array = exercise_.NuovoFilarino();
     if (!array) return; // the open exercise has not been checked yet
+    markKey(nullptr);
     Image2->hide();
     Timer1.start();
     beginFact();
@@ -325,14 +347,79 @@ void ExerciseWindow::AvviaRisposta() {
 void ExerciseWindow::LblNumero1_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState) {
     auto* key = qobject_cast<Label*>(source);
     if (!key || !exercise_.RiempiCasella1(key->caption().toStdString())) return;
-    setBoxCaption(LblNumero1, key->caption());
+    showBox(1);
 }
 
 void ExerciseWindow::LblNumero2_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState) {
     auto* key = qobject_cast<Label*>(source);
     if (!key || !exercise_.RiempiCasella2(key->caption().toStdString())) return;
-    setBoxCaption(LblNumero2, key->caption());
-    CmdVerifica->show();
+    showBox(2);
+}
+
+void ExerciseWindow::showBox(int box) {
+    const std::string& value = box == 1 ? exercise_.firstBox() : exercise_.secondBox();
+    setBoxCaption(box == 1 ? LblNumero1 : LblNumero2, QString::fromStdString(value));
+    CmdVerifica->setVisible(exercise_.checkOffered());
+}
+
+void ExerciseWindow::markKey(Label* key) {
+    markedKey_ = key;
+    if (key == nullptr) {
+        keyMark_->hide();
+        return;
+    }
+    keyMark_->setGeometry(key->geometry().adjusted(-kKeyMarkPx, -kKeyMarkPx, kKeyMarkPx, kKeyMarkPx));
+    keyMark_->show();
+}
+
+void ExerciseWindow::keyClicked(Label* key) {
+    if (key == nullptr || !keypadDrag_->isEnabled()) return;
+    markKey(key);
+}
+
+void ExerciseWindow::answerBoxClicked(int box) {
+    if (!markedKey_ || !keypadDrag_->isEnabled()) return;
+    const std::string value = markedKey_->caption().toStdString();
+    if (!(box == 1 ? exercise_.RiempiCasella1(value) : exercise_.RiempiCasella2(value))) return;
+    markKey(nullptr);
+    showBox(box);
+}
+
+void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && key >= Qt::Key_0 && key <= Qt::Key_9) {
+        if (keypadDrag_->isEnabled()) {
+            const int value = key == Qt::Key_0 ? 10 : key - Qt::Key_0;
+            if (const int box = exercise_.RiempiPrimaCasellaVuota(std::to_string(value))) showBox(box);
+        }
+        return;
+    }
+    if (plain && key == Qt::Key_Backspace) {
+        if (keypadDrag_->isEnabled())
+            if (const int box = exercise_.SvuotaUltimaCasella()) showBox(box);
+        return;
+    }
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (CmdVerifica->isVisible())
+            CmdVerifica->click();
+        else if (CmdOperazione->isVisible())
+            CmdOperazione->click();
+        return;
+    }
+    if (plain && key == Qt::Key_Space) {
+        QWidget* focused = focusWidget();
+        if (focused == LblNumero1 || focused == LblNumero2) {
+            answerBoxClicked(focused == LblNumero1 ? 1 : 2);
+            return;
+        }
+        for (Label* k : keys())
+            if (focused == k) {
+                keyClicked(k);
+                return;
+            }
+    }
+    Window::keyPressEvent(event);
 }
 
 void ExerciseWindow::CmdVerifica_Click() {
@@ -341,6 +428,7 @@ void ExerciseWindow::CmdVerifica_Click() {
     if (!verdict) return;
     Timer1.stop();
     keypadDrag_->setEnabled(false);
+    markKey(nullptr);
 
     tk::Random& random = shell_.services().random;
     // The sound lets queued events run, and one of them may close this window.

@@ -1,15 +1,17 @@
 // The window shared by filarino's two exercises: a flashing array of dots, the keypad whose keys are dragged
-// into two answer boxes, the check with its verdict, sound and reward portraits, the results table, and the
-// way back to the start window.
+// into two answer boxes (or clicked, then the box clicked; or typed), the check with its verdict, sound and
+// reward portraits, the results table, and the way back to the start window.
 #pragma once
 
 #include "ControlArray.h"
 #include "Exercise.h"
 #include "InWindowDrag.h"
+#include "Label.h"
 #include "Picture.h"
 #include "Shape.h"
 #include "Window.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <array>
 
@@ -18,7 +20,6 @@ class QAction;
 namespace tk::ui {
 class Button;
 class Frame;
-class Label;
 } // namespace tk::ui
 
 namespace filarino::ui {
@@ -57,9 +58,17 @@ public:
     void LblNumero1_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState state);
     void LblNumero2_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState state);
     void Timer1_Timer();
+    // A key clicked rather than dragged is marked until a click on an answer box uses it or another key is
+    // clicked; the box takes it by the rules of a drag.
+    void keyClicked(tk::ui::Label* key);
+    void answerBoxClicked(int box);
+    // The key clicked last and not yet used, if any, and the outline that marks it.
+    tk::ui::Label* markedKey() const { return markedKey_; }
+    const tk::ui::Shape* keyMark() const { return keyMark_; }
 
     const Exercise& exercise() const { return exercise_; }
     const tk::ui::InWindowDrag& keypadDrag() const { return *keypadDrag_; }
+    tk::ui::InWindowDrag& keypadDrag() { return *keypadDrag_; }
     // The ten keypad keys, by their captions "1" to "10".
     std::array<tk::ui::Label*, 10> keys() const;
 
@@ -84,6 +93,9 @@ protected:
     ExerciseWindow(Shell& shell, QWidget* backdrop, const Layout& layout);
 
     void queryUnload() override;
+    // Digits 1 to 9 and 0 (for 10) fill the first empty box, then the second; Backspace empties the box
+    // filled last; Enter presses the green button in sight. Space on a focused key or box clicks it.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // The times-table ending: a new array restores the plain operation, a right answer completes the fact.
     virtual void beginFact() {}
@@ -110,12 +122,17 @@ private:
     // Removes the dots of the last array and lays out those of `array`, row by row, shown and unflashed.
     void DisegnaPallini(const Exercise::NewArray& array);
     void AvviaRisposta();
+    // Shows what the exercise took in answer box `box` (1 or 2), or empties it.
+    void showBox(int box);
+    void markKey(tk::ui::Label* key);
     // After a right answer: every dot gives way to a portrait of its own.
     void MostraFigure();
 
     Shell& shell_;
     Exercise exercise_;
     tk::ui::InWindowDrag* keypadDrag_ = nullptr;
+    QPointer<tk::ui::Label> markedKey_;
+    tk::ui::Shape* keyMark_ = nullptr;
 };
 
 } // namespace filarino::ui

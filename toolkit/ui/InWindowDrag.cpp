@@ -71,7 +71,7 @@ bool InWindowDrag::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case QEvent::MouseButtonRelease:
         if (source != source_ || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
-        end();
+        end(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
     default:
         return false;
@@ -81,6 +81,7 @@ bool InWindowDrag::eventFilter(QObject* watched, QEvent* event) {
 void InWindowDrag::begin(QWidget* source, QPoint pressInSource) {
     source_ = source;
     current_ = nullptr;
+    reachedTarget_ = false;
     grabOffset_ = pressInSource;
     if (!outline_) outline_ = new DragOutline(window_);
     outline_->setGeometry(QRect(source->mapTo(window_, QPoint(0, 0)), source->size()));
@@ -96,16 +97,22 @@ void InWindowDrag::moveTo(QPoint inWindow) {
         for (auto& t : targets_)
             if (t.widget == current_ && current_) notify(&t, DragState::Leave);
         current_ = widget;
-        if (target) notify(target, DragState::Enter);
+        if (target) {
+            reachedTarget_ = true;
+            notify(target, DragState::Enter);
+        }
     } else if (target) {
         notify(target, DragState::Over);
     }
 }
 
-void InWindowDrag::end() {
+void InWindowDrag::end(QPoint releaseInSource) {
     if (outline_) outline_->hide();
+    const QPointer<QWidget> source = source_;
+    const bool clicked = !reachedTarget_ && source && source->rect().contains(releaseInSource);
     source_ = nullptr;
     current_ = nullptr;
+    if (clicked) emit sourceClicked(source);
 }
 
 InWindowDrag::Target* InWindowDrag::targetAt(QPoint inWindow) {

@@ -30,6 +30,11 @@ public:
     bool isDragging() const { return source_ != nullptr; }
     QWidget* outline() const;
 
+signals:
+    // The left button went down and up on `source` without the pointer reaching a target: a click, for
+    // those who choose a source and then its target rather than drag.
+    void sourceClicked(QWidget* source);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -40,7 +45,7 @@ private:
     };
     void begin(QWidget* source, QPoint pressInSource);
     void moveTo(QPoint inWindow);
-    void end();
+    void end(QPoint releaseInSource);
     Target* targetAt(QPoint inWindow);
     void notify(Target* target, DragState state);
 
@@ -49,6 +54,7 @@ private:
     std::vector<Target> targets_;
     QPointer<QWidget> source_;
     QPointer<QWidget> current_;
+    bool reachedTarget_ = false;
     QPoint grabOffset_;
     bool enabled_ = false;
 };

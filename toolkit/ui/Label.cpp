@@ -92,6 +92,11 @@ void Label::paintEvent(QPaintEvent*) {
         drawPixelLine(painter, {r.right() - 1, r.top() + 1}, {r.right() - 1, r.bottom() - 1}, light);
         text.adjust(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx);
     }
+    // Only a label the program lets the keyboard reach can have the focus.
+    if (hasFocus()) {
+        const int inset = border_ ? kBorderPx + 1 : 1;
+        drawDottedPixelFrame(painter, rect().adjusted(inset, inset, -inset, -inset), fore_);
+    }
     if (caption_.isEmpty()) return;
     const Qt::Alignment horizontal = align_ == Align::Centre  ? Qt::AlignHCenter
                                      : align_ == Align::Right ? Qt::AlignRight

@@ -491,5 +491,85 @@ TEST_F(ExerciseWindowTest, BackdropClickBringsTheExerciseWindowBackAndAutoreShow
     EXPECT_EQ(messages.shown[0].icon, tk::ui::MessageIcon::Information);
 }
 
+// Without dragging: a key clicked stays marked until an answer box uses it, by the rules of a drag.
+TEST_F(ExerciseWindowTest, AKeyClickedThenABoxClickedAnswersAsADragDoes) {
+    ui::ExerciseWindow& window = open(Kind::Operation);
+    newArray(window, kThree, kFour);
+    click(key(window, 4), {5, 5});
+    EXPECT_EQ(window.markedKey(), key(window, 4));
+    ASSERT_TRUE(window.keyMark()->isVisible());
+    EXPECT_TRUE(window.keyMark()->geometry().contains(key(window, 4)->geometry()));
+    EXPECT_FALSE(window.keyMark()->geometry().intersects(key(window, 5)->geometry()));
+    click(window.LblNumero2, {5, 5});
+    EXPECT_EQ(window.LblNumero2->caption(), "") << "the second box refuses before the first";
+    EXPECT_EQ(window.markedKey(), key(window, 4));
+
+    click(key(window, 3), {5, 5});
+    click(window.LblNumero1, {5, 5});
+    EXPECT_EQ(window.LblNumero1->caption(), "3");
+    EXPECT_EQ(window.markedKey(), nullptr);
+    EXPECT_FALSE(window.keyMark()->isVisible());
+    click(window.LblNumero2, {5, 5});
+    EXPECT_EQ(window.LblNumero2->caption(), "") << "a used key is not used again";
+    EXPECT_FALSE(window.CmdVerifica->isVisible());
+
+    click(key(window, 4), {5, 5});
+    click(window.LblNumero2, {5, 5});
+    EXPECT_EQ(window.LblNumero2->caption(), "4");
+    ASSERT_TRUE(window.CmdVerifica->isVisible());
+    click(window.CmdVerifica);
+    EXPECT_EQ(window.LblEsito->caption(), "E s a t t o");
+    click(key(window, 5), {5, 5});
+    EXPECT_EQ(window.markedKey(), nullptr) << "no key is taken once the answer is judged";
+}
+
+// From the keyboard alone: Tab reaches boxes and keys, digits fill the boxes, Backspace empties the last,
+// Enter presses the green button in sight.
+TEST_F(ExerciseWindowTest, TheKeyboardAloneAnswersChecksAndStartsTheNextArray) {
+    ui::ExerciseWindow& window = open(Kind::TimesTable);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWindow* handle = window.windowHandle();
+    queued.queue = {kThree, kFour};
+    QTest::keyClick(handle, Qt::Key_Return);
+    EXPECT_EQ(modulo.NumOperazioni, 1) << "Enter pressed \"Nuovo filarino\"";
+
+    QTest::keyClick(handle, Qt::Key_4);
+    QTest::keyClick(handle, Qt::Key_0);
+    EXPECT_EQ(window.LblNumero1->caption(), "4");
+    EXPECT_EQ(window.LblNumero2->caption(), "10");
+    QTest::keyClick(handle, Qt::Key_9);
+    EXPECT_EQ(window.LblNumero2->caption(), "10") << "both boxes full: a digit changes nothing";
+    QTest::keyClick(handle, Qt::Key_Backspace);
+    EXPECT_EQ(window.LblNumero2->caption(), "");
+    EXPECT_FALSE(window.CmdVerifica->isVisible());
+    QTest::keyClick(handle, Qt::Key_Backspace);
+    EXPECT_EQ(window.LblNumero1->caption(), "");
+
+    // Space on a key reached with Tab marks it, Space on a box uses it.
+    std::vector<QWidget*> reached;
+    for (int step = 0; step < 20; ++step) {
+        QTest::keyClick(handle, Qt::Key_Tab);
+        reached.push_back(window.focusWidget());
+    }
+    for (QWidget* w : {static_cast<QWidget*>(window.LblNumero1), static_cast<QWidget*>(key(window, 3)),
+                       static_cast<QWidget*>(key(window, 10))})
+        EXPECT_NE(std::find(reached.begin(), reached.end(), w), reached.end());
+    key(window, 3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(handle, Qt::Key_Space);
+    EXPECT_EQ(window.markedKey(), key(window, 3));
+    window.LblNumero1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(handle, Qt::Key_Space);
+    EXPECT_EQ(window.LblNumero1->caption(), "3");
+    const QImage focused = window.LblNumero1->grab().toImage();
+    window.setFocus();
+    EXPECT_NE(window.LblNumero1->grab().toImage(), focused) << "the focus is drawn";
+
+    QTest::keyClick(handle, Qt::Key_4);
+    QTest::keyClick(handle, Qt::Key_Enter);
+    EXPECT_EQ(window.LblEsito->caption(), "E s a t t o");
+    QTest::keyClick(handle, Qt::Key_Return);
+    EXPECT_EQ(modulo.NumOperazioni, 2);
+}
+
 } // namespace
 } // namespace filarino::test
