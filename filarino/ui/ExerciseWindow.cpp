@@ -221,6 +221,7 @@ void ExerciseWindow::buildResults(const Layout& layout) {
     Image2 = new Picture(client(), arrow.left, arrow.top, arrow.width, arrow.height);
     Image2->setPicture(tk::ui::resourcePixmap(QStringLiteral("PICTURE"), 1));
     Image2->setPictureId(1);
+    Image2->setDecorative(true);
 
     const Box& f = layout.frmElaborazione;
     frmElaborazione = new Frame(client(), f.left, f.top, f.width, f.height, kApricot, Frame::Border::Etched,

@@ -117,6 +117,7 @@ tk::ui::Picture* FrmInizioPiu::addPortrait(int index, QWidget* container, double
     tk::ui::Picture* picture = nullptr;
     if (index == 0) {
         picture = new tk::ui::Picture(container, left, top, 480, 480);
+        picture->setDecorative(true); // and so is every copy
         Image2 = tk::ui::ControlArray<tk::ui::Picture>(picture);
         return picture;
     }

@@ -2,7 +2,9 @@
 #include "Accessibility.h"
 
 #include "AccessibleControl.h"
+#include "AccessibleDecoration.h"
 #include "AccessibleLabel.h"
+#include "AccessibleListChoice.h"
 #include "AccessibleMenuGap.h"
 #include "Frame.h"
 #include "Label.h"
@@ -11,6 +13,7 @@
 #include "Window.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenuBar>
 
 namespace tk::ui {
@@ -41,9 +44,15 @@ QAccessibleInterface* toolkitInterface(const QString& className, QObject* object
     }
     if (className == QLatin1String(Window::staticMetaObject.className()))
         return new AccessibleControl(widget, QAccessible::Window, [widget] { return widget->windowTitle(); });
+    if (className == QLatin1String(Picture::staticMetaObject.className()) &&
+        static_cast<Picture*>(widget)->isDecorative())
+        return new AccessibleDecoration(widget);
     if (className == QLatin1String(Shape::staticMetaObject.className()) ||
         className == QLatin1String(Picture::staticMetaObject.className()))
         return new AccessibleControl(widget, QAccessible::Graphic);
+    if (className == QLatin1String(QComboBox::staticMetaObject.className()) &&
+        !widget->accessibleName().isEmpty())
+        return new AccessibleListChoice(static_cast<QComboBox*>(widget));
     return nullptr;
 }
 

@@ -42,6 +42,7 @@ Picture* Picture::cloneHidden() const {
     copy->pictureId_ = pictureId_;
     copy->border_ = border_;
     copy->background_ = background_;
+    copy->decorative_ = decorative_;
     copy->hide();
     return copy;
 }

@@ -25,12 +25,17 @@ public:
     // A hidden copy with the same parent, box, border and picture: a new element of a control array.
     Picture* cloneHidden() const;
 
+    // A decorative picture says nothing a pupil needs: screen readers pass over it.
+    void setDecorative(bool decorative) { decorative_ = decorative; }
+    bool isDecorative() const { return decorative_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
     QColor background_;
+    bool decorative_ = false;
     int pictureId_ = 0;
     bool border_ = false;
 };
