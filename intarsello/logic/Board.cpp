@@ -1,4 +1,4 @@
-// The mouse rules of the board: grab, drag, drop with snap, quarter turn and mirrors.
+// The rules of the board: grab, drag, drop with snap, steps of one square, quarter turn and mirrors.
 #include "Board.h"
 
 #include "Geometry.h"
@@ -126,6 +126,11 @@ void Board::drop(int tile) {
         p.left = snapToLattice(p.left);
     }
     bringBackIntoView(tile);
+}
+
+void Board::step(int tile, int columns, int rows) {
+    moveTile(tile, double(kSquareTwips) * columns, double(kSquareTwips) * rows);
+    drop(tile);
 }
 
 void Board::bringBackIntoView(int tile) {

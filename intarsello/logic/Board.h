@@ -61,6 +61,10 @@ public:
     void drag(int tile, double xTwips, double yTwips);
     void drop(int tile);
     void transform(int tile, Transform t);
+    // Moves `tile` by whole lattice steps (`columns` to the right, `rows` down; negative the other way) as
+    // a drag by that many squares and a drop would: within the 16-bit range, snapped, and brought back
+    // when wholly out of sight. A tile off the lattice lands on its nearest lattice place that way.
+    void step(int tile, int columns, int rows);
 
     // Puts the anchor of `tile` at (left, top) and its other squares in formation around it, kept
     // within the 16-bit range.

@@ -5,8 +5,11 @@
 #include "PixelPainting.h"
 #include "Units.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointingDevice>
+#include <QStyleHints>
 
 namespace intarsello::ui {
 
@@ -33,12 +36,28 @@ unsigned boardModifiers(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
+// Touch screens, whiteboards and pens: Qt hands their touches on as left-button mouse events from that
+// device. A mouse, or a touchpad, never holds a tile still to turn it.
+bool fromFingerOrPen(const QMouseEvent& event) {
+    switch (event.deviceType()) {
+    case QInputDevice::DeviceType::TouchScreen:
+    case QInputDevice::DeviceType::Stylus:
+    case QInputDevice::DeviceType::Airbrush:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 TileSquare::TileSquare(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     tk::ui::setAccessibleRole(this, QAccessible::Graphic);
+    longPress_.setSingleShot(true);
+    longPress_.setInterval(kLongPressMs);
+    connect(&longPress_, &QTimer::timeout, this, &TileSquare::longPressed);
 }
 
 void TileSquare::setColour(QColor colour) {
@@ -76,9 +95,30 @@ void TileSquare::mouseReleaseEvent(QMouseEvent* event) {
 
 void TileSquare::report(MouseEventKind kind, QMouseEvent* event) {
     event->accept();
+    watchForLongPress(kind, *event);
     const QPoint pointer = tk::ui::toTwips(mapToParent(event->position().toPoint())).toPoint();
     const unsigned button = kind == MouseEventKind::Motion ? 0 : boardButtons(event->button());
     emit mouse(kind, button, boardButtons(event->buttons()), boardModifiers(event->modifiers()), pointer);
+}
+
+void TileSquare::watchForLongPress(MouseEventKind kind, const QMouseEvent& event) {
+    if (kind == MouseEventKind::Press && event.buttons() == Qt::LeftButton && fromFingerOrPen(event)) {
+        longPressAt_ = event.scenePosition();
+        longPressModifiers_ = boardModifiers(event.modifiers());
+        longPress_.start();
+        return;
+    }
+    // Still means within the distance that would start a drag anywhere else.
+    const bool moved = (event.scenePosition() - longPressAt_).manhattanLength() >
+                       QGuiApplication::styleHints()->startDragDistance();
+    if (kind != MouseEventKind::Motion || moved) longPress_.stop();
+}
+
+void TileSquare::longPressed() {
+    const QPoint pointer = tk::ui::toTwips(parentWidget()->mapFrom(window(), longPressAt_)).toPoint();
+    const unsigned held = LeftButton | RightButton;
+    emit mouse(MouseEventKind::Press, RightButton, held, longPressModifiers_, pointer);
+    emit mouse(MouseEventKind::Release, RightButton, LeftButton, longPressModifiers_, pointer);
 }
 
 } // namespace intarsello::ui

@@ -4,6 +4,8 @@
 #include "MouseEvent.h"
 
 #include <QColor>
+#include <QPointF>
+#include <QTimer>
 #include <QWidget>
 
 namespace intarsello::ui {
@@ -11,6 +13,9 @@ namespace intarsello::ui {
 class TileSquare : public QWidget {
     Q_OBJECT
 public:
+    // A finger or pen pressed this long without moving turns the tile, as a right click does.
+    static constexpr int kLongPressMs = 600;
+
     explicit TileSquare(QWidget* parent);
 
     void setColour(QColor colour);
@@ -24,7 +29,8 @@ signals:
     // A press, motion or release on this square (or, while a button is held, anywhere after a press on
     // it). `button` is the button of a press or release and `heldButtons` every button held, both as
     // MouseButtons bits (other buttons set a bit of their own); `modifiers` are ModifierKeys bits.
-    // `pointerTwips` is the pointer in whole pixels of the parent's area, times 15.
+    // `pointerTwips` is the pointer in whole pixels of the parent's area, times 15. A long press of a finger
+    // or pen is told as a right-button press and release between the press and the release of the left.
     void mouse(intarsello::MouseEventKind kind, unsigned button, unsigned heldButtons, unsigned modifiers,
                QPoint pointerTwips);
 
@@ -36,8 +42,14 @@ protected:
 
 private:
     void report(intarsello::MouseEventKind kind, QMouseEvent* event);
+    void watchForLongPress(intarsello::MouseEventKind kind, const QMouseEvent& event);
+    void longPressed();
 
     QColor colour_;
+    // Runs from a finger's or pen's left press until it moves away, lifts or the time is up.
+    QTimer longPress_;
+    QPointF longPressAt_; // in pixels of the window, which stay put while the tile moves
+    unsigned longPressModifiers_ = 0;
 };
 
 } // namespace intarsello::ui

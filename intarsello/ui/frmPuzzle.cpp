@@ -1,5 +1,5 @@
-// The puzzle window: layout, the squares' mouse handling through the board, the help panel's reveal and
-// the information box.
+// The puzzle window: layout, the squares' mouse and key handling through the board, the help panel's
+// reveal and the information box.
 #include "frmPuzzle.h"
 
 #include "Board.h"
@@ -11,9 +11,11 @@
 #include "MessageBoxes.h"
 #include "Resources.h"
 #include "RevealTimeline.h"
+#include "SelectionOutline.h"
 #include "Tile.h"
 #include "Units.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QStringList>
 #include <array>
@@ -58,8 +60,10 @@ frmPuzzle::frmPuzzle(QWidget* owner, tk::ui::MessageBoxes& messages)
     buildMenu();
     buildLabels();
     // Made in this order, so the squares pass in front of the labels and behind the help panel, higher
-    // indexes in front of lower ones; nothing is raised or lowered afterwards.
+    // indexes in front of lower ones, with the keyboard's outline over them all; nothing is raised or
+    // lowered afterwards.
     buildSquares();
+    selectionOutline = new SelectionOutline(client());
     PicHelp = new HelpPanel(client());
     connect(PicHelp->OKButton, &tk::ui::Button::clicked, this, &frmPuzzle::OKButton_Click);
 
@@ -128,6 +132,81 @@ void frmPuzzle::showTile(int tile) {
         const SquarePosition at = board_->position(i);
         cell[i]->setGeometry(tk::ui::twipsRect(at.left, at.top, kSquareTwips, kSquareTwips));
     }
+    if (tile == selected_) select(tile);
+}
+
+void frmPuzzle::select(int tile) {
+    selected_ = tile;
+    if (tile < 0) {
+        selectionOutline->hide();
+        return;
+    }
+    QRegion squares;
+    for (int j = 0; j < Board::kSquaresPerTile; ++j)
+        squares += cell[Board::cellOf(tile, j)]->geometry();
+    selectionOutline->surround(squares);
+}
+
+bool frmPuzzle::focusNextPrevChild(bool next) {
+    // The help panel's OK joins the round after tile 11 while the panel shows, so that the keyboard can
+    // close it too.
+    const bool withOk = PicHelp->isVisible();
+    const int stops = kTileCount + (withOk ? 1 : 0);
+    int at = selected_;
+    if (withOk && PicHelp->OKButton->hasFocus())
+        at = kTileCount;
+    else if (at < 0 && !next)
+        at = kTileCount;
+    at = (at + (next ? 1 : stops - 1)) % stops;
+    if (at == kTileCount) {
+        select(-1);
+        PicHelp->OKButton->setFocus(Qt::TabFocusReason);
+    } else {
+        select(at);
+        // The keys go to the window itself, whatever held the focus before.
+        setFocus(Qt::TabFocusReason);
+    }
+    return true;
+}
+
+void frmPuzzle::keyPressEvent(QKeyEvent* event) {
+    if (selected_ >= 0 && applyKey(event->key(), event->modifiers())) return;
+    Window::keyPressEvent(event);
+}
+
+bool frmPuzzle::applyKey(int key, Qt::KeyboardModifiers modifiers) {
+    // Shift only tells the two mirrors apart; a key with Ctrl, Alt or Meta is not the board's.
+    if (modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
+    const int tile = selected_;
+    switch (key) {
+    case Qt::Key_Left:
+        board_->step(tile, -1, 0);
+        break;
+    case Qt::Key_Right:
+        board_->step(tile, 1, 0);
+        break;
+    case Qt::Key_Up:
+        board_->step(tile, 0, -1);
+        break;
+    case Qt::Key_Down:
+        board_->step(tile, 0, 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_R:
+        board_->transform(tile, Transform::QuarterTurn);
+        break;
+    case Qt::Key_M:
+        board_->transform(tile, (modifiers & Qt::ShiftModifier) ? Transform::MirrorTopToBottom
+                                                                : Transform::MirrorLeftToRight);
+        break;
+    case Qt::Key_Escape:
+        select(-1);
+        return true;
+    default:
+        return false;
+    }
+    showTile(tile);
+    return true;
 }
 
 void frmPuzzle::onActivate() {

@@ -1,5 +1,5 @@
-// The puzzle window: instructions, the grid, the twelve tiles played with the mouse, the help panel with
-// its slow reveal, and the information box.
+// The puzzle window: instructions, the grid, the twelve tiles played with the mouse, the keyboard or a
+// finger, the help panel with its slow reveal, and the information box.
 #pragma once
 
 #include "ControlArray.h"
@@ -27,6 +27,8 @@ class RevealTimeline;
 
 namespace intarsello::ui {
 
+class SelectionOutline;
+
 class frmPuzzle : public tk::ui::Window {
     Q_OBJECT
 public:
@@ -50,6 +52,8 @@ public:
     void Timer1_Timer();
 
     const Board& board() const { return *board_; }
+    // The tile chosen with Tab or Shift+Tab, which the arrows, Space, R and M act on; -1 until then.
+    int selectedTile() const { return selected_; }
     std::int16_t RevealCount() const;
     // The nine lines of the information box, joined by CR LF.
     static QString infoText();
@@ -60,12 +64,17 @@ public:
     tk::ui::Label* Label3 = nullptr;
     tk::ui::Label* Label4 = nullptr;
     tk::ui::ControlArray<TileSquare> cell{nullptr};
+    SelectionOutline* selectionOutline = nullptr;
     HelpPanel* PicHelp = nullptr;
     QTimer Timer1;
 
 protected:
     void onActivate() override;
     void queryUnload() override;
+    // Tab and Shift+Tab: the next or previous tile by number, round and round (the help panel's OK too, while
+    // it shows).
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();
@@ -75,12 +84,17 @@ private:
     void apply(const MouseEvent& event);
     // Puts the five squares of `tile` where the board holds them.
     void showTile(int tile);
+    // Chooses `tile` (-1: none) and rings it.
+    void select(int tile);
+    // The board operation of a key on the selected tile; false when the key has none.
+    bool applyKey(int key, Qt::KeyboardModifiers modifiers);
     void cellMouse(int index, MouseEventKind kind, unsigned button, unsigned heldButtons, unsigned modifiers,
                    QPoint pointerTwips);
 
     tk::ui::MessageBoxes& messages_;
     std::unique_ptr<Board> board_;
     std::unique_ptr<RevealTimeline> reveal_;
+    int selected_ = -1;
 };
 
 } // namespace intarsello::ui
