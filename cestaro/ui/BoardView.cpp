@@ -26,6 +26,12 @@ QString spokenCellName(int n) {
     return QStringLiteral("Cerchio %1 (riga %2, %3 da sinistra)").arg(n).arg(row).arg(ordinal);
 }
 
+// A given is told apart by its name, not by its red ink alone.
+QString spokenCellName(int n, CellColour ink) {
+    if (ink == CellColour::Red) return spokenCellName(n) + QStringLiteral(", numero in rosso");
+    return spokenCellName(n);
+}
+
 } // namespace
 
 QColor inkColour(CellColour colour) {
@@ -71,6 +77,8 @@ void BoardView::show(int n, const CellView& view) {
         box->setPalette(colours);
     }
     box->setReadOnly(view.locked);
+    if (const QString name = spokenCellName(n, view.colour); box->accessibleName() != name)
+        box->setAccessibleName(name);
     const QString text = QString::fromStdString(view.text);
     if (box->text() != text) box->setText(text);
 }

@@ -2,6 +2,7 @@
 #include "Accessibility.h"
 
 #include "AccessibleControl.h"
+#include "AccessibleHidden.h"
 #include "AccessibleLabel.h"
 #include "AccessibleMenuGap.h"
 #include "Frame.h"
@@ -18,6 +19,7 @@ namespace tk::ui {
 namespace {
 
 constexpr const char* kRoleProperty = "tkAccessibleRole";
+constexpr const char* kHiddenProperty = "tkAccessibleHidden";
 
 QAccessibleInterface* menuGapInterface(QAction* action) {
     for (QObject* owner : action->associatedObjects())
@@ -31,6 +33,7 @@ QAccessibleInterface* toolkitInterface(const QString& className, QObject* object
     if (auto* action = qobject_cast<QAction*>(object)) return menuGapInterface(action);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
+    if (widget->property(kHiddenProperty).toBool()) return new AccessibleHidden(widget);
     if (const QVariant role = widget->property(kRoleProperty); role.isValid())
         return new AccessibleControl(widget, static_cast<QAccessible::Role>(role.toInt()));
     if (className == QLatin1String(Label::staticMetaObject.className()))
@@ -67,6 +70,10 @@ void installAccessibility() {
 
 void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
     widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void hideFromScreenReaders(QWidget* widget) {
+    widget->setProperty(kHiddenProperty, true);
 }
 
 QString spokenText(const QString& caption) {
