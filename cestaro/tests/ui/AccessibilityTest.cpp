@@ -5,6 +5,7 @@
 #include "Label.h"
 #include "Picture.h"
 #include "ScreenReader.h"
+#include "Shape.h"
 #include "frmAbout.h"
 
 #include <QMenu>
@@ -81,7 +82,7 @@ TEST_F(CestaroAccessibility, NewTriangleNumberAndNewScoreAreTold) {
     EXPECT_TRUE(reader.about(window->Punteggio, QAccessible::NameChanged).empty());
 }
 
-TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderIsNotAnnounced) {
+TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderAndRingAreNotAnnounced) {
     QStringList plain;
     for (int n = 1; n <= 15; ++n)
         plain << ScreenReader::name(T(n));
@@ -106,8 +107,9 @@ TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderIsNotAnnou
     EXPECT_EQ(ScreenReader::name(T(n)), plain[n - 1]);
     EXPECT_EQ(ScreenReader::value(T(n)), "7");
 
-    // The tree holds every cell and the way out, but not the box that takes the focus after a solved
-    // triangle.
+    // The tree holds every cell and the way out, but neither the box that takes the focus after a solved
+    // triangle nor the ring round the cell being typed into.
+    ASSERT_TRUE(window->board().caretRing()->isVisible());
     const std::vector<QObject*> met = ScreenReader::announced(window);
     const auto meets = [&met](const QObject* object) {
         return std::find(met.begin(), met.end(), object) != met.end();
@@ -117,6 +119,7 @@ TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderIsNotAnnou
     EXPECT_TRUE(meets(window->Command1));
     EXPECT_TRUE(meets(window->Punteggio));
     EXPECT_FALSE(meets(window->Text1));
+    EXPECT_FALSE(meets(window->board().caretRing()));
     window->Text1->setFocus();
     EXPECT_TRUE(ScreenReader::interfaceOf(window->Text1)->state().invisible);
     EXPECT_EQ(ScreenReader::name(window->Text1), "");
