@@ -1,13 +1,20 @@
-// Building the circles and cells of the triangle and showing the model's cells in them.
+// Building the circles and cells of the triangle, showing the model's cells in them, and taking the caret
+// to a cell by mouse or arrow key.
 #include "BoardView.h"
 
+#include "Accessibility.h"
 #include "CellGeometry.h"
 #include "Fonts.h"
 #include "Shape.h"
 #include "Units.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace cestaro::ui {
 
@@ -26,6 +33,35 @@ QString spokenCellName(int n) {
     return QStringLiteral("Cerchio %1 (riga %2, %3 da sinistra)").arg(n).arg(row).arg(ordinal);
 }
 
+// A given is told apart by its name, not by its red ink alone.
+QString spokenCellName(int n, CellColour ink) {
+    if (ink == CellColour::Red) return spokenCellName(n) + QStringLiteral(", numero in rosso");
+    return spokenCellName(n);
+}
+
+// The caret ring: navy as the score panel, which shows on white, on the glow's yellows and reds and on
+// the teal window alike; 45 twips (3 pixels) wide, laid on the edge of the circle so that the layout
+// stays as it is.
+const QColor kRingColour(0, 0, 128);
+constexpr double kRingWidthTwips = 45;
+
+std::optional<CellNavigation::Arrow> arrowOf(const QKeyEvent& key) {
+    // Shift and Ctrl with an arrow keep their meaning in the text box (selecting, moving by words).
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return CellNavigation::Arrow::Left;
+    case Qt::Key_Right:
+        return CellNavigation::Arrow::Right;
+    case Qt::Key_Up:
+        return CellNavigation::Arrow::Up;
+    case Qt::Key_Down:
+        return CellNavigation::Arrow::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 QColor inkColour(CellColour colour) {
@@ -34,7 +70,8 @@ QColor inkColour(CellColour colour) {
 }
 
 BoardView::BoardView(QWidget* surface)
-    : QObject(surface) {
+    : QObject(surface)
+    , surface_(surface) {
     for (int n = 1; n <= Triangle::kCells; ++n) {
         const auto& place = CellGeometry::of(n);
         auto* circle = new tk::ui::Shape(surface, tk::ui::Shape::Kind::Circle, place.circleLeftTwips,
@@ -43,6 +80,14 @@ BoardView::BoardView(QWidget* surface)
         circle->setObjectName(QStringLiteral("Shape%1").arg(n));
         circles_[index(n)] = circle;
     }
+    // Over the circles, under the text boxes.
+    ring_ = new tk::ui::Shape(surface, tk::ui::Shape::Kind::Circle, 0, 0, 0, 0);
+    tk::ui::hideFromScreenReaders(ring_);
+    ring_->setObjectName(QStringLiteral("caretRing"));
+    ring_->setFilled(false);
+    ring_->setBorderColour(kRingColour);
+    ring_->setBorderWidth(std::max(1, tk::ui::px(kRingWidthTwips)));
+    ring_->hide();
     const QFont font = tk::ui::makeFont(QStringLiteral("Arial"), CellGeometry::kTextPoints);
     for (int n = 1; n <= Triangle::kCells; ++n) {
         const auto& place = CellGeometry::of(n);
@@ -58,8 +103,11 @@ BoardView::BoardView(QWidget* surface)
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAccessibleName(spokenCellName(n));
         connect(box, &QLineEdit::textChanged, this, [this, n] { emit edited(n); });
+        box->installEventFilter(this);
         cells_[index(n)] = box;
     }
+    surface->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &BoardView::markCaretCell);
 }
 
 void BoardView::show(int n, const CellView& view) {
@@ -71,6 +119,8 @@ void BoardView::show(int n, const CellView& view) {
         box->setPalette(colours);
     }
     box->setReadOnly(view.locked);
+    if (const QString name = spokenCellName(n, view.colour); box->accessibleName() != name)
+        box->setAccessibleName(name);
     const QString text = QString::fromStdString(view.text);
     if (box->text() != text) box->setText(text);
 }
@@ -98,6 +148,60 @@ QColor BoardView::cellBackground(int n) const {
 
 QColor BoardView::cellInk(int n) const {
     return cell(n)->palette().color(QPalette::Text);
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == surface_ && event->type() == QEvent::MouseButtonPress) {
+        // The text box covers only the middle of its circle: the rest of the circle comes here.
+        if (const int n = cellUnder(static_cast<QMouseEvent*>(event)->position()))
+            giveCaret(n, Qt::MouseFocusReason);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const int from = cellOf(watched);
+    const std::optional<CellNavigation::Arrow> arrow = arrowOf(*static_cast<QKeyEvent*>(event));
+    if (from == 0 || !arrow) return false;
+    const std::optional<int> to =
+        navigation_.step(from, *arrow, [this](int n) { return !cell(n)->isReadOnly(); });
+    if (to) {
+        stepping_ = true;
+        giveCaret(*to, Qt::OtherFocusReason);
+        stepping_ = false;
+    }
+    return true;
+}
+
+int BoardView::cellUnder(QPointF point) const {
+    for (int n = 1; n <= Triangle::kCells; ++n) {
+        const QRectF box = circle(n)->geometry();
+        const double radius = std::min(box.width(), box.height()) / 2;
+        const QPointF offset = point - box.center();
+        if (QPointF::dotProduct(offset, offset) <= radius * radius) return n;
+    }
+    return 0;
+}
+
+int BoardView::cellOf(const QObject* object) const {
+    for (int n = 1; n <= Triangle::kCells; ++n)
+        if (cell(n) == object) return n;
+    return 0;
+}
+
+void BoardView::giveCaret(int n, Qt::FocusReason reason) {
+    cell(n)->setFocus(reason);
+    cell(n)->end(false);
+    markCaretCell();
+}
+
+void BoardView::markCaretCell() {
+    if (!stepping_) navigation_.endRun();
+    const int n = cellOf(surface_->window()->focusWidget());
+    if (n == 0) {
+        ring_->hide();
+        return;
+    }
+    ring_->setGeometry(circle(n)->geometry());
+    ring_->show();
 }
 
 } // namespace cestaro::ui

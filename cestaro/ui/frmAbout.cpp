@@ -9,6 +9,7 @@
 #include "Zoom.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <algorithm>
 
@@ -89,6 +90,14 @@ void frmAbout::Command1_Click() {
 
 void frmAbout::queryUnload() {
     Timer1.stop();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command1_Click();
+        return;
+    }
+    Window::keyPressEvent(event);
 }
 
 } // namespace cestaro::ui

@@ -39,6 +39,8 @@ public:
 
 protected:
     void queryUnload() override;
+    // Esc closes the window, as its button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showPicture(int id);

@@ -1,6 +1,7 @@
 // The main window: its controls, the glow, the level menu and the play of each triangle.
 #include "frmGame.h"
 
+#include "Accessibility.h"
 #include "BoardView.h"
 #include "Button.h"
 #include "Clock.h"
@@ -54,6 +55,10 @@ frmGame::frmGame(Services services)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(tk::ui::twipsRect(2160, 2040, 150, 300));
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
+    // Nobody sees it, so no screen reader names it either, not even when it takes the focus; and what is
+    // typed while it has the focus is dropped rather than kept where nobody can read it.
+    tk::ui::hideFromScreenReaders(Text1);
+    Text1->setReadOnly(true);
     board_ = new BoardView(client());
     connect(board_, &BoardView::edited, this, &frmGame::T_Change);
     Command1 = new tk::ui::Button(client(), QStringLiteral("ESCI"), 7920, 6015, 855, 495);

@@ -2,7 +2,7 @@
 #include "Accessibility.h"
 
 #include "AccessibleControl.h"
-#include "AccessibleDecoration.h"
+#include "AccessibleHidden.h"
 #include "AccessibleLabel.h"
 #include "AccessibleListChoice.h"
 #include "AccessibleMenuGap.h"
@@ -21,6 +21,7 @@ namespace tk::ui {
 namespace {
 
 constexpr const char* kRoleProperty = "tkAccessibleRole";
+constexpr const char* kHiddenProperty = "tkAccessibleHidden";
 
 QAccessibleInterface* menuGapInterface(QAction* action) {
     for (QObject* owner : action->associatedObjects())
@@ -34,6 +35,7 @@ QAccessibleInterface* toolkitInterface(const QString& className, QObject* object
     if (auto* action = qobject_cast<QAction*>(object)) return menuGapInterface(action);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
+    if (widget->property(kHiddenProperty).toBool()) return new AccessibleHidden(widget);
     if (const QVariant role = widget->property(kRoleProperty); role.isValid())
         return new AccessibleControl(widget, static_cast<QAccessible::Role>(role.toInt()));
     if (className == QLatin1String(Label::staticMetaObject.className()))
@@ -46,7 +48,7 @@ QAccessibleInterface* toolkitInterface(const QString& className, QObject* object
         return new AccessibleControl(widget, QAccessible::Window, [widget] { return widget->windowTitle(); });
     if (className == QLatin1String(Picture::staticMetaObject.className()) &&
         static_cast<Picture*>(widget)->isDecorative())
-        return new AccessibleDecoration(widget);
+        return new AccessibleHidden(widget);
     if (className == QLatin1String(Shape::staticMetaObject.className()) ||
         className == QLatin1String(Picture::staticMetaObject.className()))
         return new AccessibleControl(widget, QAccessible::Graphic);
@@ -76,6 +78,10 @@ void installAccessibility() {
 
 void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
     widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void hideFromScreenReaders(QWidget* widget) {
+    widget->setProperty(kHiddenProperty, true);
 }
 
 QString spokenText(const QString& caption) {

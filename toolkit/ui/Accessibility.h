@@ -18,6 +18,11 @@ void installAccessibility();
 // Call it in the widget's constructor, before anything asks for the widget's interface.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
+// Keeps a widget that serves only the program itself (a focus holder out of sight, a mark that repeats what
+// the focus already tells) out of what screen readers announce: it reads as invisible, with no name and no
+// role. Call it in the place of setAccessibleRole, with the same timing.
+void hideFromScreenReaders(QWidget* widget);
+
 // A caption as a screen reader should speak it: blanks simplified, and a word spelled with a blank between
 // its letters ("E s a t t o") joined up, which a reader would otherwise spell out letter by letter.
 QString spokenText(const QString& caption);

@@ -5,10 +5,12 @@
 #include "Label.h"
 #include "Picture.h"
 #include "ScreenReader.h"
+#include "Shape.h"
 #include "frmAbout.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace cestaro::test {
 namespace {
@@ -78,6 +80,49 @@ TEST_F(CestaroAccessibility, NewTriangleNumberAndNewScoreAreTold) {
     EXPECT_EQ(reader.textsOf(window->LivelloLBL), std::vector<QString>{"2"});
     // The names stay: a reader hears "Punti" with its new value.
     EXPECT_TRUE(reader.about(window->Punteggio, QAccessible::NameChanged).empty());
+}
+
+TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderAndRingAreNotAnnounced) {
+    QStringList plain;
+    for (int n = 1; n <= 15; ++n)
+        plain << ScreenReader::name(T(n));
+    // Cells change from given to open and back between deals; the names follow.
+    std::array<int, 16> givenIn{};
+    for (int level = 0; level < 3; ++level) {
+        window->mnuNew_Click(level);
+        for (int n = 1; n <= 15; ++n) {
+            const bool given = T(n)->isReadOnly();
+            givenIn[static_cast<std::size_t>(n)] += given ? 1 : 0;
+            EXPECT_EQ(ScreenReader::name(T(n)), given ? plain[n - 1] + ", numero in rosso" : plain[n - 1])
+                << n;
+        }
+    }
+    EXPECT_TRUE(std::any_of(givenIn.begin() + 1, givenIn.end(), [](int deals) {
+        return deals == 1 || deals == 2;
+    })) << "some cell was given in one deal and open in another";
+
+    // A pupil's number is read as the value of a plainly named cell.
+    const int n = openCells().front();
+    type(n, "7");
+    EXPECT_EQ(ScreenReader::name(T(n)), plain[n - 1]);
+    EXPECT_EQ(ScreenReader::value(T(n)), "7");
+
+    // The tree holds every cell and the way out, but neither the box that takes the focus after a solved
+    // triangle nor the ring round the cell being typed into.
+    ASSERT_TRUE(window->board().caretRing()->isVisible());
+    const std::vector<QObject*> met = ScreenReader::announced(window);
+    const auto meets = [&met](const QObject* object) {
+        return std::find(met.begin(), met.end(), object) != met.end();
+    };
+    for (int cell = 1; cell <= 15; ++cell)
+        EXPECT_TRUE(meets(T(cell))) << cell;
+    EXPECT_TRUE(meets(window->Command1));
+    EXPECT_TRUE(meets(window->Punteggio));
+    EXPECT_FALSE(meets(window->Text1));
+    EXPECT_FALSE(meets(window->board().caretRing()));
+    window->Text1->setFocus();
+    EXPECT_TRUE(ScreenReader::interfaceOf(window->Text1)->state().invisible);
+    EXPECT_EQ(ScreenReader::name(window->Text1), "");
 }
 
 TEST_F(CestaroAccessibility, InstructionsReadTheRulesAndNameTheExample) {

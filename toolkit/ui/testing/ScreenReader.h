@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace tk::ui::testing {
@@ -38,6 +39,20 @@ public:
         for (int i = 0; i < bar->childCount(); ++i)
             if (!bar->child(i)->state().invisible) names << bar->child(i)->text(QAccessible::Name);
         return names;
+    }
+
+    // The objects a reader meets going through the tree from `root` down, `root` first; it passes over
+    // what is invisible, with everything inside it.
+    static std::vector<QObject*> announced(QObject* root) {
+        std::vector<QObject*> found;
+        const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+            if (!node || node->state().invisible) return;
+            found.push_back(node->object());
+            for (int i = 0; i < node->childCount(); ++i)
+                visit(node->child(i));
+        };
+        visit(interfaceOf(root));
+        return found;
     }
 
     // Events of `type` about `object`, oldest first.
