@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Processor time measurements and the Google Benchmark main with a QApplication (offscreen unless a
 // platform is named), shared by the window benchmarks.
 #include "QtBench.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Support shared by the window benchmarks: processor time and the share of a core used while idling.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of cestaro's deal (meant to stay well under 1 ms) and of judging a full board.
 #include "CellText.h"
 #include "Game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of cestaro's main window: one glow tick (thirty recolourings) with its repaint, the load of the
 // window up to its first paint, and the CPU used while the board glows alone.
 #include "Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of filarino's exercise window with a 10 x 10 array: one flashing tick and the repaint it causes
 // (meant to stay under 2 ms), "Nuovo filarino" to the new dots painted (under 20 ms), memory over 1000
 // arrays (no growth), and the CPU share while the dots flash (under 5% of one core).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the current X display and reports how long after its start a given screen pixel
 // takes a given colour (its window painted), then its CPU use while left alone and its peak memory.
 //   first_paint X Y RRGGBB WATCH_SECONDS -- PROGRAM [ARGS...]

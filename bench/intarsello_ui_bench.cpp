@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of intarsello's puzzle window: one motion event of a drag with its repaint, the load of the
 // windows up to their first paint, and the CPU used while the help panel's reveal timer runs alone.
 #include "Application.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts: a private PulseAudio server with a null sink, an Xvfb display with an optional
 # window manager, all stopped by PID when the calling script exits. Source it, then call the functions.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro on a scaled screen: the triangle, the score panel and the instructions in the same logical places
 // as on a plain screen, and painted crisply.
 #include "CestaroFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's controls painted at fractional and whole ratios: lines and borders in whole device pixels
 // of their exact colours, pictures enlarged without blur, text drawn at the device's own resolution.
 #include "Button.h"

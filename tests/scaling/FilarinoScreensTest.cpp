@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // filarino on a scaled screen: every control in the same logical place as on a plain screen, painted crisply,
 // and the hand cursor at its usual size.
 #include "Button.h"

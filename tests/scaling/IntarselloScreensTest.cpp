@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // intarsello on a scaled screen: the grid, the tiles and the help panel in the same logical places as on a
 // plain screen, and painted crisply.
 #include "ProgramScreens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel lines against Qt's own pen at scale 1 and at other ratios; pictures enlarged all the way to a ratio.
 // enlarged whole.
 #include "PixelPainting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording the windows a program shows and judging them against scale 1 and for crispness.
 #include "ProgramScreens.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two checks every program makes of its windows on a scaled screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting widgets at a ratio and comparing device pixels with the logical pixels beneath them.
 #include "RatioImages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets painted at a device pixel ratio, and the rule by which a scaled painting counts as crisp.
 #pragma once
 

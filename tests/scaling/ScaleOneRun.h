@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running test run again in a child process at one device pixel per logical pixel, for comparison.
 #pragma once
 

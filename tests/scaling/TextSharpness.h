@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How sharp text is at a ratio: glyph edges drawn at the device's resolution stay one device pixel wide,
 // where text painted at one pixel per logical pixel and enlarged has edges `ratio` device pixels wide.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting a window's widgets into line art, pictures and soft parts, and judging each at the ratio.
 #include "WindowCrispness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a whole window paints crisply at the screen's ratio: its line art, its pictures and its text.
 #pragma once
 

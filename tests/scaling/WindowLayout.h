@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place of every control of a window in logical pixels, one line each, to compare runs at other scales.
 #pragma once
 

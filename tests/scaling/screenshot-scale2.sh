@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/screenshots/filarino-scale2.png: filarino's start window on a desktop scaled by 2 (a 2560 x 2048
 # Xvfb screen with openbox, QT_SCALE_FACTOR=2), cropped to the window with its frame.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of cestaro as a pupil sees it: the glowing board, a triangle dealt at "Facile", a triangle
 # partly typed, and the instructions window. Run with DISPLAY set (e.g. inside the xsession tool).
 #   tools/screenshots/cestaro.sh <cestaro binary> <output dir>

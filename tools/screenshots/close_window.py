@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Asks an X window to close, as a window manager's close box does (WM_DELETE_WINDOW), also when no
 window manager runs.   close_window.py <window id>"""
 import ctypes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives filarino on an X display with xdotool and saves a screenshot of each state a pupil goes through:
 # the start window, an array being answered, a right and a wrong verdict, a times-table fact and the way back.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of intarsello played with xdotool: the start layout, a few tiles on the grid (one turned,
 # one mirrored), the grid covered as the first example board, the help panel and the information box;
 # then the puzzle window is closed and the program must end.

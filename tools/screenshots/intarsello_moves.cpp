@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the mouse moves that lay intarsello's tiles as one of its example boards, checked on the model:
 // one line per move, in whole pixels of the puzzle window's client area.
 //   rclick <none|ctrl|shift> X Y   right click (with a key held) at X, Y

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // xdotool commands, event counts and log lines of gestures.
 #include "Action.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One gesture of the soak driver: a click, a drag, some typing, the answer to a message box or a close
 // request, with the xdotool commands that perform it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random gestures of a pupil, weighted towards what the windows offer.
 #include "ActionPlanner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chooses the soak driver's next gesture: random presses, drags, typing and menu choices inside the
 // program's windows, drawn towards the spots a pupil goes for and kept away from the commands that close
 // windows, which it uses only now and then, on purpose.

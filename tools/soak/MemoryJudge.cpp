@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory at the reference time and at the end.
 #include "MemoryJudge.h"
 

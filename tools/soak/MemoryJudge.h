@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judges whether a program's memory keeps growing: the peak resident size (VmHWM) at the end of a soak
 // against the peak at a reference time after the warm-up. Also keeps the lowest resident size (VmRSS) just
 // before the reference and at the end: a peak follows the heaviest state seen so far, while a leak lifts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu titles from caption columns.
 #include "MenuBar.h"
 

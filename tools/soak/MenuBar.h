@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The titles of a menu bar, found from the columns where its captions are drawn.
 #pragma once
 

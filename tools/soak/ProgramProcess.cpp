@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting, watching and ending the program under test.
 #include "ProgramProcess.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the program under test: started with extra environment and its output in a file, watched
 // for its end and its memory, and killed if it is still there when the driver goes.
 #pragma once

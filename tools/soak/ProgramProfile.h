@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the soak driver knows of each program: its working windows, where their commands lie and which spots
 // a pupil is drawn to. Places are in twips of a window's client area, as the windows are laid out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen geometry of the soak driver: points and rectangles in screen pixels.
 #pragma once
 

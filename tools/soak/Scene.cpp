@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling the program's windows apart by what they are and how big.
 #include "Scene.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows as the X server shows them, told apart into backdrops, working windows, message
 // boxes, pop-ups and tooltips.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak loop: look at the windows, choose a gesture, send it, watch the process and its memory.
 #include "SoakRun.h"
 

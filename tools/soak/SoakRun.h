@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One soak of one program: starts it, drives it with random gestures for a set time, restarts it after
 // each deliberate exit, samples its peak memory, and ends it with its own commands. Fails on a crash, a
 // sanitizer report, an exit no command asked for, a stall, or memory still growing after the warm-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X display as the soak driver reads it: the program's windows, the pixels they show, and close
 // requests like a close box's.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soak_driver: drives one program with random gestures on the current X display for a set time and says
 // whether it held up.
 //   soak_driver --program NAME --binary PATH --seconds N --logs DIR [--seed N] [--exit-every GESTURES]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the sound player, with a main of their own (it can also run as a child without a sound server)
 # and sound resources: playable ones (901 ADPCM, 903 MPEG Layer-3) and a damaged one (902).
 suite_add_test(NAME toolkit_ui_sound_tests

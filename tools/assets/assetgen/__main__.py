@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Entry point: python3 -m assetgen ROOT PAINTER [sounds|pictures] writes the assets under ROOT."""
 
 import sys

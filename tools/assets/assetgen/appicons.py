@@ -1,5 +1,7 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The programs' icons for the desktop's hicolor theme at 16, 32, 48 and 256 pixels, drawn from each
-program's own icon: the pixel art of the embedded icons at the small sizes, redrawn at the large ones."""
+program's own icon: the pixel art of the embedded icons at the small sizes, redrawn at the large ones.
+filarino's is the "FIL" lettering of its start window, not its plain-window program icon."""
 
 import os
 import subprocess
@@ -31,7 +33,7 @@ def sum_triangle(size, painter, scratch):
 def icon(program, size, painter, scratch):
     """The hicolor icon of `program` at `size` pixels."""
     if program == "filarino":
-        return pixelart.window_icon(size, colours=True)
+        return pixelart.letters_icon(size)
     if program == "cestaro":
         return sum_triangle(size, painter, scratch)
     return pixelart.z_tile_icon(size)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """ICO files: palette images of 1, 4 or 8 bits per pixel with a 1-bit transparency (AND) mask."""
 
 import struct

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Levels and final encodings of a finished piece: PCM WAV, Microsoft ADPCM WAV, MPEG Layer-3 in WAV."""
 
 import os

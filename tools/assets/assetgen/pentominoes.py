@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The four example solutions of intarsello: the boards, the proof that each is a true tiling, the pictures."""
 
 from .picture import Picture

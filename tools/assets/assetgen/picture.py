@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures as plain pixel grids (RGBA, straight alpha, top row first), read from PAM and written as PNG or BMP."""
 
 import struct

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every picture of the three games, written as the ICO, PNG and BMP files the programs embed."""
 
 import os

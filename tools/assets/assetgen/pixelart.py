@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures drawn pixel by pixel: the pointing hand, the letter and window icons of filarino, the icons
 of cestaro and intarsello."""
 
@@ -66,27 +67,52 @@ def pointing_hand():
     return from_text(HAND, {"X": BLACK, "o": WHITE}, 32, 32)
 
 
-def outline(picture, colour):
-    """Puts `colour` on every transparent pixel that touches an opaque one side by side."""
-    opaque = {(x, y) for y in range(picture.height) for x in range(picture.width) if picture[x, y][3]}
-    for x, y in [(x, y) for y in range(picture.height) for x in range(picture.width)]:
-        if (x, y) not in opaque and {(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)} & opaque:
+def outline(picture, colour, thickness=1):
+    """Puts `colour` on every transparent pixel that touches an opaque one side by side; a thicker
+    outline grows by the eight neighbours, so that it keeps square corners."""
+    for step in range(thickness):
+        opaque = {(x, y) for y in range(picture.height) for x in range(picture.width) if picture[x, y][3]}
+        if step == 0:
+            near = [(1, 0), (-1, 0), (0, 1), (0, -1)]
+        else:
+            near = [(dx, dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1) if dx or dy]
+        grow = {(x + dx, y + dy) for x, y in opaque for dx, dy in near} - opaque
+        for x, y in grow:
             picture[x, y] = colour
     return picture
 
 
-def letters_icon():
-    """The start window's icon: "FIL" in chunky red letters with a dark red depth, outlined, 32 x 32."""
-    strokes = [(2, 5, 4, 20), (2, 5, 9, 4), (2, 13, 7, 4),  # F
-               (13, 5, 4, 20),  # I
-               (19, 5, 4, 20), (19, 21, 9, 4)]  # L
-    picture = Picture(32, 32)
-    for depth in (2, 1):
+# "FIL" by size: the letters' strokes (left, top, width, height), how far their dark red depth reaches
+# down and to the right, and the thickness of the black outline. 32 is the start window's icon; the
+# others are drawn for their own pixel grid (16: the middle arm of the F one pixel shorter, the foot of
+# the L reaching the edge, to stay readable).
+LETTER_LAYOUTS = {
+    16: ([(1, 2, 2, 11), (1, 2, 4, 2), (1, 7, 3, 2),  # F
+          (7, 2, 2, 11),  # I
+          (11, 2, 2, 11), (11, 11, 4, 2)], 1, 1),  # L
+    32: ([(2, 5, 4, 20), (2, 5, 9, 4), (2, 13, 7, 4),
+          (13, 5, 4, 20),
+          (19, 5, 4, 20), (19, 21, 9, 4)], 2, 1),
+    48: ([(2, 7, 6, 30), (2, 7, 14, 6), (2, 19, 11, 6),
+          (20, 7, 6, 30),
+          (30, 7, 6, 30), (30, 31, 14, 6)], 3, 1),
+    256: ([(16, 40, 32, 160), (16, 40, 72, 32), (16, 104, 56, 32),
+           (104, 40, 32, 160),
+           (152, 40, 32, 160), (152, 168, 72, 32)], 16, 8),
+}
+
+
+def letters_icon(size=32):
+    """The start window's icon: "FIL" in chunky red letters with a dark red depth, outlined; 32 x 32,
+    and drawn afresh at the other sizes of LETTER_LAYOUTS for the desktop's menus."""
+    strokes, depth, thickness = LETTER_LAYOUTS[size]
+    picture = Picture(size, size)
+    for d in range(depth, 0, -1):
         for left, top, w, h in strokes:
-            picture.fill_rect(left + depth, top + depth, w, h, MAROON)
+            picture.fill_rect(left + d, top + d, w, h, MAROON)
     for left, top, w, h in strokes:
         picture.fill_rect(left, top, w, h, RED)
-    return outline(picture, BLACK)
+    return outline(picture, BLACK, thickness)
 
 
 # Window icon geometry by size: frame (left, top, right, bottom, thickness), title bar height, button

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """RIFF/WAVE writing: chunks with their pad bytes, PCM and MPEG Layer-3 format chunks, whole files."""
 
 import struct

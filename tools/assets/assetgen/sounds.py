@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The sounds of filarino and cestaro: what each one plays and the exact WAV layout it is stored in."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sound workshop: notes, voices and mixes made with sox and espeak-ng in a scratch folder."""
 
 import math

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints friendly cartoon animal heads: cats, dogs, bears, frogs, owls and the rest of the zoo.
 #include "AnimalPainter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the hint arrow of the exercise windows: a blue arrow curving down to the lower left.
 #include "ArrowPainter.h"
 

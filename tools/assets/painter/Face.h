@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Features of one cartoon portrait: who it is, how it looks and what it wears.
 #pragma once
 

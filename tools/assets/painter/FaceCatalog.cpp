@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hundred portraits of filarino, in resource order (101 first): 75 children and grown-ups, 25 animals.
 #include "FaceCatalog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing pieces shared by human and animal portraits: outlined shapes, eyes, mouths, cheeks.
 #pragma once
 

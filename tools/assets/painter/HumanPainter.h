@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints a child's (or grown-up's) cartoon head: hair, face, glasses and hat.
 #pragma once
 

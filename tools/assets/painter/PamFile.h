@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes pictures as PAM files (netpbm RGB_ALPHA), the hand-over format to the encoders of the generator.
 #pragma once
 

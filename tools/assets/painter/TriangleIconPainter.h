@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints cestaro's program icon at large sizes: a sum triangle of white circles on a teal rounded square.
 #pragma once
 

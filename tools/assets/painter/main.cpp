@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // assetpainter: draws the generator's pictures and writes them as PAM files.
 //   assetpainter portraits DIR    the 100 portraits as DIR/101.pam ... DIR/200.pam (32 x 32)
 //   assetpainter arrow FILE       the hint arrow (110 x 80)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The output checker, loaded as a module for the tests (it is a script without a .py ending)."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The programs' desktop icons: the embedded icons' own pixels at the small sizes, the same design when larger."""
 
 import os
@@ -10,7 +11,7 @@ from assetgen import appicons, ico
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 PAINTER = os.environ.get("ASSETS_PAINTER", os.path.join(ROOT, "build", "assets-painter", "assetpainter"))
-EMBEDDED = {"filarino": "filarino/resources/ICON/1.ico", "cestaro": "cestaro/resources/ICON/1.ico",
+EMBEDDED = {"filarino": "filarino/resources/WINDOWICON/1.ico", "cestaro": "cestaro/resources/ICON/1.ico",
             "intarsello": "intarsello/resources/ICON/1.ico"}
 USAGE = 2  # assetpainter's exit status for a command it does not know
 # Mean difference per colour channel (0-255) between two icons reduced to 16 x 16 that still counts as the
@@ -60,8 +61,8 @@ class AppIconTest(unittest.TestCase):
             with open(os.path.join(ROOT, path), "rb") as f:
                 embedded = f.read()
             for size in (16, 32):
-                if program == "intarsello" and size == 32:
-                    continue  # its embedded icon has only the 16-pixel image
+                if (program, size) in (("intarsello", 32), ("filarino", 16)):
+                    continue  # the embedded icon has only the other size
                 with self.subTest(program=program, size=size):
                     self.assertIn(ico.image_data(self.icon(program, size), 4, ico.VGA16), embedded)
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The output check must pass the committed assets and catch each kind of damage it is there to find."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Icon encoding: image sizes, transparency mask, palettes and the colour reduction of portraits."""
 
 import random

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Final encodings made with sox and lame: exact lengths, levels and MPEG Layer-3 framing."""
 
 import math

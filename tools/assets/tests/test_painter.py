@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The drawing tool: portraits all different, example boards showing the right ink in the right circle."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The example boards of intarsello: the tiling proof must accept the true boards and catch broken ones."""
 
 import unittest

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Picture files: BMP row order and padding, PNG that an independent reader decodes back, PAM reading."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The cestaro example triangle and the hand-drawn icons."""
 
 import unittest

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """WAV container writing: chunk padding, format chunks and the splitting of MPEG Layer-3 streams."""
 
 import struct

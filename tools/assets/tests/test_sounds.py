@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sound layouts: the exact chunk structure each stored sound must have, levels and note names."""
 
 import struct

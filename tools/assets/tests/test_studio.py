@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Arranging sound pieces in time with sox: events start where they are placed, pieces have their length."""
 
 import os

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // xdotool commands and event counts of gestures.
 #include "Action.h"
 

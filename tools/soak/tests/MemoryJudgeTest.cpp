@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The growth rule: the peak at the end against the peak at the reference time.
 #include "MemoryJudge.h"
 

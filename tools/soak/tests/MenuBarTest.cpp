@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu titles read from the columns their captions are drawn in.
 #include "MenuBar.h"
 

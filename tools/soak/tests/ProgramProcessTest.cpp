@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a program with added environment, its output in a file, and telling how it ended.
 #include "ProgramProcess.h"
 

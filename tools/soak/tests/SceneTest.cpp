@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling the program's windows apart: backdrops, working windows by title and size, boxes, pop-ups.
 #include "Scene.h"
 
