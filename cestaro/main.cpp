@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro: opens its glowing main window and runs until that window is closed or "ESCI" is chosen.
 #include "Application.h"
 #include "Clock.h"

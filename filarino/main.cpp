@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // filarino: starts on its green backdrop with the start window in front, and runs until no window is left.
 #include "Application.h"
 #include "Clock.h"

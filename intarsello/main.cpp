@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // intarsello: starts on its black backdrop with the puzzle window in front, and ends when that window closes.
 #include "Application.h"
 #include "DisplayProbe.h"

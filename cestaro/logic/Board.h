@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 15 cells as the window shows them, the dealt solution and the last sum checks, with their resets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where each cell's text box and circle stand on the main window, in twips from its client area's corner.
 #pragma once
 

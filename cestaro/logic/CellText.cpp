@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locale-independent scanning and reading of cell texts.
 #include "CellText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a cell's text: whether it is a number at all, and the number it reads as.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one cell shows: its text, the colour kind of that text, and whether the pupil may edit it.
 #pragma once
 

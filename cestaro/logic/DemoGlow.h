@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attract-mode glow: ten colours from yellow to red and back, one per timer tick.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level choice, the deal, the filtering and judging of edits, and the reward of a solved triangle.
 #include "Game.h"
 

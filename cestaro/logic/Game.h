@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one cestaro game and the steps the main window drives: level choice, deal, edits, reward.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sum checks in their fixed order, the apex test, and whether the givens fix the apex.
 #include "Judge.h"
 

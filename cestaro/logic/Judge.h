@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging a full triangle: the sum rule at every parent and, when the givens fix it, the dealt apex.
 #pragma once
 

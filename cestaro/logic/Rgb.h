@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour type of cestaro's board: the toolkit's RGB triple.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape of the sum triangle: 15 cells in five rows, each cell above the base the sum of its two children.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the circles and cells of the triangle, showing the model's cells in them, and taking the caret
 // to a cell by mouse or arrow key.
 #include "BoardView.h"

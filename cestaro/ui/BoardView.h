@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sum triangle on the main window: fifteen circles, each with a borderless text box on it, and the
 // ways of reaching a cell: a click anywhere on its circle, or the arrow keys from a neighbour.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing a sound to its end, then yielding to the window events it held back.
 #include "Module1.h"
 

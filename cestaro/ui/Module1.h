@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro's shared routine: playing its sound resource to the end.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What cestaro's windows use from outside: randomness, the clock, sound and message boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions window: layout, and the puzzle alone for three seconds, then puzzle and solution in turn.
 #include "frmAbout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions window: the rules in two captions and an example triangle that shows its solution.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls, the glow, the level menu and the play of each triangle.
 #include "frmGame.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the triangle, the score panel, the level menu, the instructions and the way out;
 // it glows until a level is chosen, then deals triangle after triangle.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts the exercise windows show: the range banner and the two times with their display caps.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the dots of an array and their reward pictures stand inside the drawing frame, in twips.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random draws with half-even rounding.
 #include "Draws.h"
 

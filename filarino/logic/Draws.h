@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random draws of filarino's windows: sounds after a verdict, portraits, flashing colours, blanked
 // portrait.
 #pragma once

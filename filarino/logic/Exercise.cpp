@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise's steps and state changes.
 #include "Exercise.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exercise window's exercise: draws an array of dots, fills the two answer boxes, judges and times the
 // answer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start of a series of exercises.
 #include "Modulo1.h"
 

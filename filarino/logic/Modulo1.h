@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values filarino keeps for the whole run: the chosen range, the start-sound flag, the series counters
 // and times.
 #pragma once

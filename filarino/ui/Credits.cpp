@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits message: title, thanks and contact lines.
 #include "Credits.h"
 

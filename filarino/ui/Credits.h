@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits message shown by the "Autore" menus of filarino's windows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: layout, the road of one exercise from "Nuovo filarino" to the verdict, flashing and
 // closing.
 #include "ExerciseWindow.h"

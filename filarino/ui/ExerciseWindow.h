@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window shared by filarino's two exercises: a flashing array of dots, the keypad whose keys are dragged
 // into two answer boxes (or clicked, then the box clicked; or typed), the check with its verdict, sound and
 // reward portraits, the results table, and the way back to the start window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // filarino's backdrops: load and click handling.
 #include "FilarinoBackdrop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The make shared by filarino's three backdrops: a full-screen colour behind one working window, whose
 // clicks bring that window to the front.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // filarino's start backdrop, light green, behind the start window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // filarino's backdrop of the array-to-times-table exercise, light pink.
 #pragma once
 

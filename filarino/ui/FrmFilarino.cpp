@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The array-to-operation window: its captions and places.
 #include "FrmFilarino.h"
 

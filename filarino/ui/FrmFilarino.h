@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The array-to-operation exercise: the pupil writes an array of dots as dots per row times rows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window: layout, portrait animation, range choice and credits.
 #include "FrmInizioPiu.h"
 

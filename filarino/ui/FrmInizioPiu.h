@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window: exercise list, the four range buttons, the title banner, twelve changing portraits,
 // the credits, and the ways to quit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointing-hand cursor, read from the embedded cursor picture.
 #include "HandCursor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointing-hand mouse cursor shown over filarino's buttons and keypad keys.
 #pragma once
 

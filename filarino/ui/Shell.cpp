@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and unloading filarino's windows, the sound routine and the end of the program.
 #include "Shell.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // filarino's windows and the way between them: which windows are loaded, loading and unloading them,
 // playing a sound, and ending the program when no window is left.
 #pragma once

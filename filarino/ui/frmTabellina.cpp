@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The array-to-times-table window: its captions and places, the product box and the "volte"/"fa" ending.
 #include "frmTabellina.h"
 

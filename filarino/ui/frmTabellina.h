@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The array-to-times-table exercise: as the array-to-operation one, and a right answer completes the
 // times-table fact, "3 x 4 fa 12".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the board: grab, drag, drop with snap, steps of one square, quarter turn and mirrors.
 #include "Board.h"
 

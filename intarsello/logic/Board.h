@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board state of the puzzle: the 60 square positions, the shape of each tile and the grab point.
 #pragma once
 

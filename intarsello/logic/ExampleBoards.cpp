@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel's example solutions and the tiling check.
 #include "ExampleBoards.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four solved boards shown in the help panel, and the check that a board is a true tiling.
 #pragma once
 

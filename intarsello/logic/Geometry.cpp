@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grid lines, the on-grid test and the lattice snap of the puzzle window.
 #include "Geometry.h"
 

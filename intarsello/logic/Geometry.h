@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window's fixed geometry in twips: squares, grid, grid lines, client area and the drop lattice.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mouse event on one square of the board, as the window passes it to the model.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ticks of the help panel's reveal.
 #include "RevealTimeline.h"
 

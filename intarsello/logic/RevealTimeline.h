@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel's slow reveal: a counter advanced once a second that narrows the covers of the examples.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve tiles of the puzzle: letter, colour, start shape and start anchor of each.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns, mirrors and the orientation-free comparison of tile shapes.
 #include "TileShape.h"
 

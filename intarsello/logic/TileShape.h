@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tile's shape: its five squares' offsets from the anchor, a value whose turns and mirrors return new ones.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The black backdrop over the whole screen that the program starts with, behind the puzzle window.
 #pragma once
 

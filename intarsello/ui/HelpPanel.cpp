@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the help panel and the width of the covers over its example pictures.
 #include "HelpPanel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel laid over the board: a short text, four solved boards under narrowing covers, and OK.
 #pragma once
 

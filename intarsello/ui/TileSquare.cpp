@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of a tile's square and translation of Qt's mouse events into the board's terms.
 #include "TileSquare.h"
 

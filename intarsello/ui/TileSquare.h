@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One square of a tile: a borderless box in its tile's colour that passes the mouse on to the board.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window: layout, the squares' mouse and key handling through the board, the help panel's
 // reveal and the information box.
 #include "frmPuzzle.h"

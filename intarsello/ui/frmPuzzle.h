@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window: instructions, the grid, the twelve tiles played with the mouse, the keyboard or a
 // finger, the help panel with its slow reveal, and the information box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // System clock reading and span arithmetic across midnight.
 #include "Clock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time of day in seconds since midnight, with fractions: the real clock and a settable one for tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding to the nearest integer with halves going to the even neighbour, and 16-bit conversions.
 #pragma once
 

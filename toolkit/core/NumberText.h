@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sign-position number text: one blank before zero or a positive number, "-" before a negative one.
 #pragma once
 

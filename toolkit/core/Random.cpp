@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random source: xoshiro256** with splitmix64 seeding and clock mixing.
 #include "Random.h"
 

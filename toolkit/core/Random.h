@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Uniform random values in [0, 1): the interface the games draw from, and the program's real source.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A colour as red, green and blue components 0..255, for logic that chooses colours without Qt.
 #pragma once
 

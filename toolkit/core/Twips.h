@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips (1/1440 inch) to logical pixels at 96 dpi, and font points to pixels: the one place units convert.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a WAV file image held in memory and decodes it to interleaved 16-bit PCM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's interface factory for screen readers and the spoken form of captions.
 #include "Accessibility.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen-reader support: the interfaces of the toolkit's own controls and the text a reader speaks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of self-drawn controls for screen readers.
 #include "AccessibleControl.h"
 

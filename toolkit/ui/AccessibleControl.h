@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen-reader view of a control the toolkit draws itself: a fixed role and a name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels for screen readers, and the news of a changed caption.
 #include "AccessibleLabel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen-reader view of a label: static text whose text is its caption as spoken.
 #pragma once
 

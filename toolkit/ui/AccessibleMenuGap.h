@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen-reader view of a blank menu bar entry that only leaves a gap: a separator nobody announces.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Application-wide set-up: style, palette, fonts, logging filter, yielding and ending.
 #include "Application.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding on the window's thread and a queue of requests to the audio thread.
 #include "AudioPlayer.h"
 

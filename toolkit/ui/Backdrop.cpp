@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backdrop window: plain colour, no border, the whole available screen.
 #include "Backdrop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A backdrop: a borderless window of one colour covering the screen, behind a working window.
 #pragma once
 

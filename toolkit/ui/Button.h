@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button whose face is painted in its own colour, in the classic raised style. A button that appears
 // in place of the one just clicked ignores presses for the double-click interval, and a hidden button hands
 // the keyboard focus to the button that takes its place, or to none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An indexed array of like controls whose elements beyond 0 are created at run time as hidden copies.
 #pragma once
 

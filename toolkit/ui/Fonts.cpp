@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font construction in points at 96 dpi and the Windows font-name substitutions.
 #include "Fonts.h"
 

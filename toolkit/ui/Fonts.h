@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts named as the windows name them, sized in points at 96 dpi whatever the screen's DPI, times the zoom.
 #pragma once
 

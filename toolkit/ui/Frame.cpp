@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame border and caption drawn in the classic etched style.
 #include "Frame.h"
 

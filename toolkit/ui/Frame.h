@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame: a surface that groups controls, with an optional etched border and caption.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-window drag: press grabs the source, motion moves the outline and notifies targets, release ends.
 #include "InWindowDrag.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging a control inside its window: the pressed source is followed by a grey outline and every
 // registered target under the pointer is told which source passes over it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label painting: background, sunken border, wrapped caption aligned at the top.
 #include "Label.h"
 

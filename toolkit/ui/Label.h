@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label: a caption in a box with its own colours and font, optionally transparent or bordered.
 #pragma once
 

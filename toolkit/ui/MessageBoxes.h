@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes a game shows the pupil: modal, an icon, a title, lines of text and one OK button.
 #pragma once
 

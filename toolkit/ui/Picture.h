@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture element: shows a picture at its natural size from its top-left corner, or nothing.
 #pragma once
 

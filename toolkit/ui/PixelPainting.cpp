@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines filled as whole logical pixels and pictures enlarged by whole device pixels.
 #include "PixelPainting.h"
 

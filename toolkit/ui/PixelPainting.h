@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting that stays sharp when the desktop scales: lines of whole logical pixels in their exact colour,
 // pictures enlarged by whole device pixels.
 #pragma once

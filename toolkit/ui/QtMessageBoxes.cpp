@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal QMessageBox with one OK button.
 #include "QtMessageBoxes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a sound resource and hands it to the player.
 #include "ResourceSound.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The games' sound: plays their embedded WAV resources (":/CUSTOM/<id>") through an AudioPlayer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading embedded resources, with decoded pictures cached by path.
 #include "Resources.h"
 

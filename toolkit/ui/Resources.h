@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Embedded resources, read by type and numeric id (":/<TYPE>/<id>"): WAV images, icons, pictures.
 #pragma once
 

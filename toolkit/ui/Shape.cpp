@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape painting: the border lies inside the box, as on classic shape controls.
 #include "Shape.h"
 

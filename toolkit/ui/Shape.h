@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A filled shape (rectangle, square, oval, circle, rounded rectangle) drawn in its box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the games ask of sound: play one of their embedded WAV resources.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background colour and persistent drawing of a container.
 #include "Surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A container with a plain background on which lines and filled shapes are drawn and stay drawn.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry in twips turned into logical pixels, and colours given as RGB triples.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working window: sizing around the client area and menu bar, centring, modal show, unloading.
 #include "Window.h"
 

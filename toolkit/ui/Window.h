@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A working window: fixed client size in twips, close box only, centred on the screen, optional menu
 // bar above the client area, and a close-request hook that runs before the window goes.
 #pragma once

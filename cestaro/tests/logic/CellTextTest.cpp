@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which cell texts are numbers, and what every text reads as.
 #include "CellText.h"
 

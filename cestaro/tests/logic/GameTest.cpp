@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game flow the main window drives: level choice, filtering and judging of edits, and the reward.
 #include "Game.h"
 

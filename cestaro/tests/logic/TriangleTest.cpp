@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The triangle's numbering, its children, the board geometry and the attract-mode glow.
 #include "Triangle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro's embedded success sound, the two pictures of the instructions and the application icon.
 #include "Resources.h"
 #include "WavDecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions window: layout, the example puzzle shown alone for three seconds, then puzzle and
 // solution in turn, and a fresh start at each opening.
 #include "Button.h"

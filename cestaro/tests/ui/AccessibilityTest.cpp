@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers in cestaro: the cells named by their place in the triangle, the score panel, the menu and
 // the instructions, and the news of a new triangle number and a new score.
 #include "Button.h"

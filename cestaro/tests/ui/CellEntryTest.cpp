@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing, pasting and deleting in the cells: what survives, what is wiped, what is refused, what is judged.
 #include "CestaroFixture.h"
 

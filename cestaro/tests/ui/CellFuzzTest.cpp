@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random edits through the real text boxes of dealt triangles: typing, deleting, pasting and
 // writing by code, with letters, signs, separators, blanks, exponents, very long and non-ASCII texts.
 #include "CellText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A cestaro run with a seeded random source, a manual clock and doubles for sound and message boxes,
 // with helpers that play as a pupil does: click a cell, type into it.
 #pragma once

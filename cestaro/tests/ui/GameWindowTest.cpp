@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its layout, the glow before play, the level menu, the instructions and the ways out.
 #include "BoardView.h"
 #include "Button.h"

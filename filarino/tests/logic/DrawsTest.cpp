@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound, portrait, colour and blank-index draws: exact values at the edges and how often each comes up.
 #include "Draws.h"
 

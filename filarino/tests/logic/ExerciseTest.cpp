@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise's states, factor draws and judging of the two answer boxes.
 #include "Exercise.h"
 

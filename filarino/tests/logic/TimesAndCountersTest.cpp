@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series counters, answer times and their displayed texts.
 #include "Clock.h"
 #include "Exercise.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers in filarino: the names of what the pupil acts on or reads in the start window and the
 // exercise windows, and the news of a filled box, a verdict and the results table.
 #include "Button.h"

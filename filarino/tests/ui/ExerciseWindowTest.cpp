@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two exercise windows, driven through their handlers and real mouse events: opening, dragging keys into
 // the boxes, the verdicts, flashing, the times-table ending and the way back to the start window.
 #include "Button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A filarino run with test doubles for randomness, time, sound and message boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window and its backdrop: opening, the start sound, the list, the range buttons, quitting,
 // the portrait animation and the credits.
 #include "Button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse rules as the window delivers them: which press, motion and release does what to which tile.
 #include "Board.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's start layout, drag and drop, turns, and the guards at the 16-bit limits and window edges.
 #include "Board.h"
 

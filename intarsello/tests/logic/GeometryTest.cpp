@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop snap and the lines the puzzle window draws.
 #include "Geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel's reveal timeline and its four example boards.
 #include "ExampleBoards.h"
 #include "RevealTimeline.h"

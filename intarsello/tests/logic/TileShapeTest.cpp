@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns and mirrors of tile shapes and the twelve start shapes.
 #include "TileShape.h"
 

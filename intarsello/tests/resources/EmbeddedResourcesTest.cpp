@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // intarsello's embedded example-solution pictures and its window icon.
 #include "Resources.h"
 

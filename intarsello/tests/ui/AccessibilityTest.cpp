@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers in intarsello: tiles named by letter and colour, the instructions, the menu and the help
 // panel, whose text is told when the reveal ends.
 #include "Button.h"

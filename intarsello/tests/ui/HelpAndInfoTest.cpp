@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel with its slow reveal, the information box, and the end of the program.
 #include "Button.h"
 #include "Contact.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An intarsello run offscreen: the backdrop loaded with the puzzle window active in front, an answering
 // message box, and helpers that read the board and the screen.
 #pragma once

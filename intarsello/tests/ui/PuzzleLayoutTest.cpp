@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window as it opens: backdrop, menu, instructions, squares in place and colour, grid lines,
 // and the fixed stacking order.
 #include "Geometry.h"

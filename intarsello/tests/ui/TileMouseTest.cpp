@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing with the mouse: left drags that land on the lattice, right presses that turn and mirror by the
 // keys held, both buttons together, and tiles kept within reach and within the 16-bit range.
 #include "Geometry.h"

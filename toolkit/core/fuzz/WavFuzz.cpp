@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry point: any byte string given to the WAV decoder yields audio or an error, never a fault.
 #include "WavDecoder.h"
 

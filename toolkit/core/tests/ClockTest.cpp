@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clocks and spans measured across midnight.
 #include "Clock.h"
 

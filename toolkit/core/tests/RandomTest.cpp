@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random source: range, reproducibility with a seed, and mixing that never replays a sequence.
 #include "Random.h"
 

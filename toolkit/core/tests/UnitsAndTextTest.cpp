@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips, font points and sign-position number text.
 #include "NumberText.h"
 #include "Twips.h"

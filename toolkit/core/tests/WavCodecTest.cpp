@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Microsoft ADPCM and MPEG Layer-3 payloads, checked against libsndfile, and damaged copies of them.
 #include "WavDecoder.h"
 #include "WavImages.h"

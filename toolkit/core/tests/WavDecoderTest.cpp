@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RIFF walker and the PCM paths of the WAV decoder: layouts, chunk handling, the RIFF length, bad
 // headers.
 #include "WavDecoder.h"

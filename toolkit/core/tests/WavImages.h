@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds WAV images byte by byte for tests and benchmarks: chunks, format fields and 16-bit tones.
 #pragma once
 

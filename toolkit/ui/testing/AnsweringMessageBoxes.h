@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test double for message boxes: records each box and answers OK at once (optionally running a probe
 // while the box would be up, to observe what the pupil sees behind it).
 #pragma once

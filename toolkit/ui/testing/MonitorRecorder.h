@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: records what a private sound server plays (its null sink's monitor) through parec.
 #pragma once
 

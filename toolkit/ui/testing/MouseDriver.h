@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real mouse events sent through a window (routing and implicit grab included), in widget coordinates.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test double for sound: records which resources were played and how, and can act at each play.
 #pragma once
 

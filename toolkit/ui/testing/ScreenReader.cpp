@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen-reader double: Qt sends updates only while the platform says a reader is listening.
 #include "ScreenReader.h"
 

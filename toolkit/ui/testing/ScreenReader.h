@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test double for a screen reader: switches the platform's accessibility on, as a reader arriving would,
 // records the updates Qt sends to readers, and reads controls through Qt's accessibility layer.
 #pragma once

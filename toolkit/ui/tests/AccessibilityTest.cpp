@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers: roles, names and texts of the self-drawn controls, the news of a changed caption, menu
 // bar gaps, and the spoken form of captions.
 #include "Accessibility.h"

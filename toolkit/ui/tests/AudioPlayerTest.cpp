@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player: what reaches the sound server, cutting off, synchronous play and silence on failure.
 #include "AudioPlayer.h"
 

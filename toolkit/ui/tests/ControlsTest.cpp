@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls: persistent background lines, shapes, labels, buttons, pictures and control arrays.
 #include "Button.h"
 #include "ControlArray.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-window drag driven by real mouse events: targets learn the source on entry, motion and exit.
 #include "InWindowDrag.h"
 

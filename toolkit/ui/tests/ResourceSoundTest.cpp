@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Embedded sounds by id: playable ones (901 ADPCM mono, 903 MPEG stereo), a damaged one (902), missing ones.
 #include "ResourceSound.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support for sound: whether a PulseAudio server is there to play to, and the flag of the child run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main of the sound tests: a QApplication (offscreen unless a platform is set) and GoogleTest; with the
 // child flags, plays a few sounds without a server, or times one, for the parent test to watch.
 #include "Application.h"

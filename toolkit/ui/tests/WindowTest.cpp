@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working windows and backdrops: sizes around the menu bar, centring, unloading, modal show.
 #include "Window.h"
 

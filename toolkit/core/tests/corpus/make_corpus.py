@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the damaged WAV images beside this script; each must decode to an error and silence.
 
 The expected error of every file is listed in WavCorpusTest.cpp: a new file needs a line there too.
