@@ -6,6 +6,7 @@
 #include "Shape.h"
 #include "frmAbout.h"
 
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
@@ -139,8 +140,10 @@ TEST_F(Caret, ArrowKeysGoToTheNeighbourPassingOverRedCellsUnderARingAndEscCloses
     QTimer::singleShot(0, &w, [&] {
         ui::frmAbout* about = w.about();
         ASSERT_NE(about, nullptr);
+        // The window may be gone by the time the key has been handled: watch its unloading instead.
+        QSignalSpy unloaded(about, &tk::ui::Window::unloaded);
         QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
-        closed = about->isUnloading();
+        closed = unloaded.count() == 1;
     });
     w.mnuinfo->trigger();
     EXPECT_TRUE(closed);
