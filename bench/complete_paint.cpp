@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Times each program's complete first paint: from process start until every point of its settled picture
+// shows its colour. The settled picture is learned first from screenshots of two runs, five in each over
+// the two seconds after the third: the points that agree in all ten and differ from the empty desktop.
+// Programs then start in turn, RUNS times each, and the median of each is printed with its ratio to the first
+// program's.
+//   complete_paint RUNS NAME=COMMAND [NAME=COMMAND...]   (COMMAND is run through /bin/sh)
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Pixels = std::vector<unsigned long>;
+
+struct Program {
+    std::string name, command;
+    std::vector<int> settled; // indexes into the screen's pixels
+    int left = 0, top = 0, right = -1, bottom = -1;
+    std::vector<double> startsMs;
+};
+
+Display* display = nullptr;
+int screenWidth = 0, screenHeight = 0;
+
+Pixels screenshot() {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(screenWidth),
+                              static_cast<unsigned>(screenHeight), AllPlanes, ZPixmap);
+    Pixels pixels(static_cast<std::size_t>(screenWidth) * static_cast<std::size_t>(screenHeight));
+    for (int y = 0; y < screenHeight; ++y)
+        for (int x = 0; x < screenWidth; ++x)
+            pixels[static_cast<std::size_t>(y * screenWidth + x)] = XGetPixel(image, x, y) & 0xFFFFFF;
+    XDestroyImage(image);
+    return pixels;
+}
+
+pid_t start(const std::string& command) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+void stop(pid_t pid) {
+    kill(-pid, SIGTERM);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400)); // the window manager tidies up
+}
+
+void sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void learn(Program& program, const Pixels& empty) {
+    std::vector<Pixels> shots;
+    // Uneven gaps, so that no animation with a steady period shows the same frame in every shot.
+    for (int run = 0; run < 2; ++run) {
+        const pid_t pid = start(program.command);
+        sleepMs(3000);
+        for (int gap : {0, 370, 440, 620, 570}) {
+            sleepMs(gap);
+            shots.push_back(screenshot());
+        }
+        stop(pid);
+    }
+    // A point that changed in any shot is animated, and so is every point near it: a portrait drawn at
+    // random may share a few pixels with every other one without being settled.
+    const std::size_t total = empty.size();
+    std::vector<char> moving(total, 0);
+    for (std::size_t i = 0; i < total; ++i)
+        moving[i] =
+            !std::all_of(shots.begin(), shots.end(), [&](const Pixels& s) { return s[i] == shots[0][i]; });
+    constexpr int kNear = 24;
+    const auto spread = [&](bool across) {
+        std::vector<char> out(total, 0);
+        const int lines = across ? screenHeight : screenWidth, length = across ? screenWidth : screenHeight;
+        for (int line = 0; line < lines; ++line) {
+            const auto at = [&](int k) {
+                return static_cast<std::size_t>(across ? line * screenWidth + k : k * screenWidth + line);
+            };
+            int last = -1000000;
+            for (int k = 0; k < length; ++k) {
+                if (moving[at(k)]) last = k;
+                if (k - last <= kNear) out[at(k)] = 1;
+            }
+            last = 1000000;
+            for (int k = length - 1; k >= 0; --k) {
+                if (moving[at(k)]) last = k;
+                if (last - k <= kNear) out[at(k)] = 1;
+            }
+        }
+        moving = out;
+    };
+    spread(true);
+    spread(false);
+    for (std::size_t i = 0; i < total; ++i) {
+        const unsigned long colour = shots[0][i];
+        if (colour == empty[i]) continue;
+        if (!moving[i]) {
+            program.settled.push_back(static_cast<int>(i));
+            const int x = static_cast<int>(i) % screenWidth, y = static_cast<int>(i) / screenWidth;
+            if (program.right < 0) program.left = program.right = x, program.top = program.bottom = y;
+            program.left = std::min(program.left, x), program.right = std::max(program.right, x);
+            program.top = std::min(program.top, y), program.bottom = std::max(program.bottom, y);
+        }
+    }
+    program.settled.shrink_to_fit();
+    std::vector<unsigned long> colours;
+    for (int i : program.settled)
+        colours.push_back(shots[0][static_cast<std::size_t>(i)]);
+    // Kept beside the indexes for the timed runs.
+    program.settled.insert(program.settled.end(), colours.begin(), colours.end());
+}
+
+// Milliseconds from the start until every settled point shows its colour, or -1 after 10 s.
+double timeOneStart(const Program& program) {
+    const std::size_t count = program.settled.size() / 2;
+    const int width = program.right - program.left + 1, height = program.bottom - program.top + 1;
+    const Clock::time_point began = Clock::now();
+    const pid_t pid = start(program.command);
+    double result = -1;
+    while (Clock::now() - began < std::chrono::seconds(10)) {
+        XImage* image =
+            XGetImage(display, DefaultRootWindow(display), program.left, program.top,
+                      static_cast<unsigned>(width), static_cast<unsigned>(height), AllPlanes, ZPixmap);
+        const double at = std::chrono::duration<double, std::milli>(Clock::now() - began).count();
+        bool all = image != nullptr;
+        for (std::size_t k = 0; image && k < count; ++k) {
+            const int i = program.settled[k];
+            const int x = i % screenWidth - program.left, y = i / screenWidth - program.top;
+            if ((XGetPixel(image, x, y) & 0xFFFFFF) !=
+                static_cast<unsigned long>(program.settled[count + k])) {
+                all = false;
+                break;
+            }
+        }
+        if (image) XDestroyImage(image);
+        if (all) {
+            result = at;
+            break;
+        }
+        sleepMs(1);
+    }
+    stop(pid);
+    return result;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: complete_paint RUNS NAME=COMMAND [NAME=COMMAND...]\n");
+        return 2;
+    }
+    display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "complete_paint: no X display\n");
+        return 1;
+    }
+    screenWidth = DisplayWidth(display, DefaultScreen(display));
+    screenHeight = DisplayHeight(display, DefaultScreen(display));
+    const int runs = std::max(1, std::atoi(argv[1]));
+    std::vector<Program> programs;
+    for (int a = 2; a < argc; ++a) {
+        const std::string spec = argv[a];
+        const std::size_t eq = spec.find('=');
+        programs.push_back({spec.substr(0, eq), spec.substr(eq + 1), {}, 0, 0, -1, -1, {}});
+    }
+    const Pixels empty = screenshot();
+    for (Program& program : programs) {
+        learn(program, empty);
+        std::fprintf(stderr, "%s: %zu settled points\n", program.name.c_str(), program.settled.size() / 2);
+    }
+    for (int run = 0; run < runs; ++run)
+        for (Program& program : programs)
+            program.startsMs.push_back(timeOneStart(program));
+    const double base = median(programs.front().startsMs);
+    std::printf("%-12s %10s %8s\n", "program", "median ms", "ratio");
+    for (const Program& program : programs) {
+        const double m = median(program.startsMs);
+        std::printf("%-12s %10.0f %8.2f\n", program.name.c_str(), m, base > 0 ? m / base : 0);
+    }
+    XCloseDisplay(display);
+    return 0;
+}
