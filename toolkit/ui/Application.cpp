@@ -4,6 +4,7 @@
 
 #include "Accessibility.h"
 #include "AudioPlayer.h"
+#include "DisplayProbe.h"
 #include "Fonts.h"
 #include "QuietMessages.h"
 #include "QuietSession.h"
@@ -39,6 +40,7 @@ QFont applicationFont() {
 }
 
 void prepareApplication(QApplication& app, const WindowExtent& largest, const StartOptions& options) {
+    closeDisplayProbe();
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(style);
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Base, Qt::white);

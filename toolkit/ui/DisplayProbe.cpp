@@ -17,6 +17,8 @@ namespace tk::ui {
 
 namespace {
 
+xcb_connection_t* probe = nullptr;
+
 // A menu bar in the programs' font is 17 pixels high: a little more leaves the fit on the safe side.
 constexpr int kMenuBarAllowance = 20;
 
@@ -62,6 +64,11 @@ QSize workArea(xcb_connection_t* connection, const xcb_screen_t* screen) {
 
 } // namespace
 
+void closeDisplayProbe() {
+    if (probe != nullptr) xcb_disconnect(probe);
+    probe = nullptr;
+}
+
 double scaleToFit(QSize designed, QSize frame, QSize available) {
     if (designed.isEmpty()) return 1.0;
     const double across = static_cast<double>(available.width() - frame.width()) / designed.width();
@@ -89,7 +96,9 @@ bool prepareDisplay(const ProgramAbout& about, const StartOptions& options, cons
                                  (largest.menuBar ? kMenuBarAllowance : 0));
         factor = std::max(desktop, scaleToFit(designed, kWindowFrameAllowance, workArea(connection, screen)));
     }
-    xcb_disconnect(connection);
+    // Kept open until Qt has its own: an X server left with no client resets itself, and Qt's connection
+    // would race the reset.
+    probe = connection;
     if (factor != desktop) qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 6));
     return true;
 }

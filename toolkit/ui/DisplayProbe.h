@@ -13,6 +13,9 @@ namespace tk::ui {
 // at which `largest`, the program's largest window, fits the display's work area with its title bar.
 bool prepareDisplay(const ProgramAbout& about, const StartOptions& options, const WindowExtent& largest);
 
+// Closes the connection prepareDisplay looked through; call once Qt has connected.
+void closeDisplayProbe();
+
 // The factor, at least 1, at which a window `designed` pixels large at factor 1, together with `frame`
 // pixels that do not scale, fits `available`.
 double scaleToFit(QSize designed, QSize frame, QSize available);
