@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Processor time measurements and the Google Benchmark main with a QApplication (offscreen unless a
 // platform is named), shared by the window benchmarks.
-#include "QtBench.h"
+#include "bench/QtBench.h"
 
-#include "Application.h"
+#include "toolkit/ui/Application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

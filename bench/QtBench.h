@@ -2,7 +2,7 @@
 // Support shared by the window benchmarks: processor time and the share of a core used while idling.
 #pragma once
 
-#include "SoundSink.h"
+#include "toolkit/ui/SoundSink.h"
 
 #include <QEvent>
 #include <QObject>

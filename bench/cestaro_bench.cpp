@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of cestaro's deal (meant to stay well under 1 ms) and of judging a full board.
-#include "CellText.h"
-#include "Game.h"
-#include "Random.h"
+#include "cestaro/logic/CellText.h"
+#include "cestaro/logic/Game.h"
+#include "toolkit/core/Random.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of cestaro's main window: one glow tick (thirty recolourings) with its repaint, the load of the
 // window up to its first paint, and the CPU used while the board glows alone.
-#include "Application.h"
-#include "Clock.h"
-#include "QtBench.h"
-#include "QtMessageBoxes.h"
-#include "Random.h"
-#include "Shape.h"
-#include "SoundSink.h"
-#include "frmGame.h"
+#include "bench/QtBench.h"
+#include "cestaro/ui/frmGame.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/QtMessageBoxes.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/SoundSink.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

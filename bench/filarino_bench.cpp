@@ -2,16 +2,16 @@
 // Timing of filarino's exercise window with a 10 x 10 array: one flashing tick and the repaint it causes
 // (meant to stay under 2 ms), "Nuovo filarino" to the new dots painted (under 20 ms), memory over 1000
 // arrays (no growth), and the CPU share while the dots flash (under 5% of one core).
-#include "Application.h"
-#include "Clock.h"
-#include "ExerciseWindow.h"
-#include "Label.h"
-#include "Modulo1.h"
-#include "QtBench.h"
-#include "QtMessageBoxes.h"
-#include "Random.h"
-#include "Shell.h"
-#include "SoundSink.h"
+#include "bench/QtBench.h"
+#include "filarino/logic/Modulo1.h"
+#include "filarino/ui/ExerciseWindow.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/QtMessageBoxes.h"
+#include "toolkit/ui/SoundSink.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of the model's part of one drag motion: five squares of a tile moved by the pointer.
-#include "Board.h"
+#include "intarsello/logic/Board.h"
 
 #include <benchmark/benchmark.h>
 

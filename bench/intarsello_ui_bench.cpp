@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timing of intarsello's puzzle window: one motion event of a drag with its repaint, the load of the
 // windows up to their first paint, and the CPU used while the help panel's reveal timer runs alone.
-#include "Application.h"
-#include "Board.h"
-#include "Form1.h"
-#include "QtBench.h"
-#include "QtMessageBoxes.h"
-#include "frmPuzzle.h"
+#include "bench/QtBench.h"
+#include "intarsello/logic/Board.h"
+#include "intarsello/ui/Form1.h"
+#include "intarsello/ui/frmPuzzle.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // audio at the sound server's sink (measured through a recording of the sink, so an upper bound).
 #include "../toolkit/core/tests/WavImages.h"
 #include "../toolkit/ui/testing/MonitorRecorder.h"
-#include "AudioPlayer.h"
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
+#include "toolkit/ui/AudioPlayer.h"
 
 #include <QCoreApplication>
 #include <QDir>

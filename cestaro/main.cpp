@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro: opens its glowing main window and runs until that window is closed or "ESCI" is chosen.
-#include "Application.h"
-#include "Clock.h"
-#include "DisplayProbe.h"
-#include "QtMessageBoxes.h"
-#include "Random.h"
-#include "ResourceSound.h"
-#include "Resources.h"
-#include "frmGame.h"
+#include "cestaro/ui/frmGame.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/DisplayProbe.h"
+#include "toolkit/ui/QtMessageBoxes.h"
+#include "toolkit/ui/ResourceSound.h"
+#include "toolkit/ui/Resources.h"
 
 #include <QApplication>
 #include <QPointer>

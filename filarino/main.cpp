@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // filarino: starts on its green backdrop with the start window in front, and runs until no window is left.
-#include "Application.h"
-#include "Clock.h"
-#include "DisplayProbe.h"
-#include "Modulo1.h"
-#include "QtMessageBoxes.h"
-#include "Random.h"
-#include "ResourceSound.h"
-#include "Resources.h"
-#include "Shell.h"
+#include "filarino/logic/Modulo1.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/DisplayProbe.h"
+#include "toolkit/ui/QtMessageBoxes.h"
+#include "toolkit/ui/ResourceSound.h"
+#include "toolkit/ui/Resources.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // intarsello: starts on its black backdrop with the puzzle window in front, and ends when that window closes.
-#include "Application.h"
-#include "DisplayProbe.h"
-#include "Form1.h"
-#include "QtMessageBoxes.h"
-#include "frmPuzzle.h"
+#include "intarsello/ui/Form1.h"
+#include "intarsello/ui/frmPuzzle.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/DisplayProbe.h"
+#include "toolkit/ui/QtMessageBoxes.h"
 
 #include <QApplication>
 

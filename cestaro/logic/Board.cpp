@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-board resets and counts.
-#include "Board.h"
+#include "cestaro/logic/Board.h"
 
 #include <algorithm>
 

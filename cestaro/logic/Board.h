@@ -2,8 +2,8 @@
 // The 15 cells as the window shows them, the dealt solution and the last sum checks, with their resets.
 #pragma once
 
-#include "CellView.h"
-#include "Triangle.h"
+#include "cestaro/logic/CellView.h"
+#include "cestaro/logic/Triangle.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // Where each cell's text box and circle stand on the main window, in twips from its client area's corner.
 #pragma once
 
-#include "Triangle.h"
+#include "cestaro/logic/Triangle.h"
 
 #include <array>
 

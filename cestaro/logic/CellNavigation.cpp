@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The arrow keys on the triangle of cells.
-#include "CellNavigation.h"
+#include "cestaro/logic/CellNavigation.h"
 
-#include "Triangle.h"
+#include "cestaro/logic/Triangle.h"
 
 #include <cstdlib>
 #include <tuple>

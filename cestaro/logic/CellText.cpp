@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Locale-independent scanning and reading of cell texts.
-#include "CellText.h"
+#include "cestaro/logic/CellText.h"
 
 #include <charconv>
 #include <limits>

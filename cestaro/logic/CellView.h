@@ -2,7 +2,7 @@
 // What one cell shows: its text, the colour kind of that text, and whether the pupil may edit it.
 #pragma once
 
-#include "Rgb.h"
+#include "cestaro/logic/Rgb.h"
 
 #include <optional>
 #include <string>

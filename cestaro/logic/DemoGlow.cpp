@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The glow table: red full, green falling by 51 from yellow to red, then rising back.
-#include "DemoGlow.h"
+#include "cestaro/logic/DemoGlow.h"
 
 #include <array>
 

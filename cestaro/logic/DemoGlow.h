@@ -2,7 +2,7 @@
 // The attract-mode glow: ten colours from yellow to red and back, one per timer tick.
 #pragma once
 
-#include "Rgb.h"
+#include "cestaro/logic/Rgb.h"
 
 namespace cestaro {
 

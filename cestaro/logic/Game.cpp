@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Level choice, the deal, the filtering and judging of edits, and the reward of a solved triangle.
-#include "Game.h"
+#include "cestaro/logic/Game.h"
 
-#include "CellText.h"
-#include "Judge.h"
-#include "Random.h"
+#include "cestaro/logic/CellText.h"
+#include "cestaro/logic/Judge.h"
+#include "toolkit/core/Random.h"
 
 #include <algorithm>
 #include <cmath>

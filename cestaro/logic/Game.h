@@ -2,7 +2,7 @@
 // The state of one cestaro game and the steps the main window drives: level choice, deal, edits, reward.
 #pragma once
 
-#include "Board.h"
+#include "cestaro/logic/Board.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sum checks in their fixed order, the apex test, and whether the givens fix the apex.
-#include "Judge.h"
+#include "cestaro/logic/Judge.h"
 
-#include "HalfEven.h"
+#include "toolkit/core/HalfEven.h"
 
 #include <cstdint>
 #include <numeric>

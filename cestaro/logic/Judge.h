@@ -2,7 +2,7 @@
 // Judging a full triangle: the sum rule at every parent and, when the givens fix it, the dealt apex.
 #pragma once
 
-#include "Triangle.h"
+#include "cestaro/logic/Triangle.h"
 
 #include <array>
 #include <optional>

@@ -2,7 +2,7 @@
 // The colour type of cestaro's board: the toolkit's RGB triple.
 #pragma once
 
-#include "RgbColour.h"
+#include "toolkit/core/RgbColour.h"
 
 namespace cestaro {
 using Rgb = tk::Rgb;

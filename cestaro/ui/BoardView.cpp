@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building the circles and cells of the triangle, showing the model's cells in them, and taking the caret
 // to a cell by mouse or arrow key.
-#include "BoardView.h"
+#include "cestaro/ui/BoardView.h"
 
-#include "Accessibility.h"
-#include "CellGeometry.h"
-#include "Fonts.h"
-#include "Shape.h"
-#include "Units.h"
+#include "cestaro/logic/CellGeometry.h"
+#include "toolkit/ui/Accessibility.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Units.h"
 
 #include <QApplication>
 #include <QKeyEvent>

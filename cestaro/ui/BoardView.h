@@ -3,9 +3,9 @@
 // ways of reaching a cell: a click anywhere on its circle, or the arrow keys from a neighbour.
 #pragma once
 
-#include "CellNavigation.h"
-#include "CellView.h"
-#include "Triangle.h"
+#include "cestaro/logic/CellNavigation.h"
+#include "cestaro/logic/CellView.h"
+#include "cestaro/logic/Triangle.h"
 
 #include <QColor>
 #include <QObject>

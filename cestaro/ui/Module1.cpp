@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing a sound to its end, then yielding to the window events it held back.
-#include "Module1.h"
+#include "cestaro/ui/Module1.h"
 
-#include "Application.h"
-#include "SoundSink.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/SoundSink.h"
 
 namespace cestaro::ui::Module1 {
 

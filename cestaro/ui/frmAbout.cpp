@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions window: layout, and the puzzle alone for three seconds, then puzzle and solution in turn.
-#include "frmAbout.h"
+#include "cestaro/ui/frmAbout.h"
 
-#include "Button.h"
-#include "Fonts.h"
-#include "Label.h"
-#include "Picture.h"
-#include "Resources.h"
-#include "Zoom.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QApplication>
 #include <QKeyEvent>

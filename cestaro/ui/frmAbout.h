@@ -2,7 +2,7 @@
 // The instructions window: the rules in two captions and an example triangle that shows its solution.
 #pragma once
 
-#include "Window.h"
+#include "toolkit/ui/Window.h"
 
 #include <QTimer>
 

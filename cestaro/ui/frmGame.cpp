@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls, the glow, the level menu and the play of each triangle.
-#include "frmGame.h"
+#include "cestaro/ui/frmGame.h"
 
-#include "Accessibility.h"
-#include "BoardView.h"
-#include "Button.h"
-#include "Clock.h"
-#include "Fonts.h"
-#include "Label.h"
-#include "MessageBoxes.h"
-#include "Module1.h"
-#include "Random.h"
-#include "Shape.h"
-#include "Units.h"
-#include "frmAbout.h"
+#include "cestaro/ui/BoardView.h"
+#include "cestaro/ui/Module1.h"
+#include "cestaro/ui/frmAbout.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Accessibility.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/MessageBoxes.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Units.h"
 
 #include <QLineEdit>
 #include <QMenu>

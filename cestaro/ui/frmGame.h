@@ -3,11 +3,11 @@
 // it glows until a level is chosen, then deals triangle after triangle.
 #pragma once
 
-#include "DemoGlow.h"
-#include "Game.h"
-#include "Services.h"
-#include "Window.h"
-#include "frmAbout.h"
+#include "cestaro/logic/DemoGlow.h"
+#include "cestaro/logic/Game.h"
+#include "cestaro/ui/Services.h"
+#include "cestaro/ui/frmAbout.h"
+#include "toolkit/ui/Window.h"
 
 #include <QPointer>
 #include <QTimer>

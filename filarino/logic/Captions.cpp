@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Range banner and capped time texts.
-#include "Captions.h"
+#include "filarino/logic/Captions.h"
 
-#include "NumberText.h"
+#include "toolkit/core/NumberText.h"
 
 namespace filarino {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Grid of dots: 540 twips between columns, 555 between rows.
-#include "DotLayout.h"
+#include "filarino/logic/DotLayout.h"
 
 namespace filarino {
 namespace {

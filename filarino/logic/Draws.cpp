@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random draws with half-even rounding.
-#include "Draws.h"
+#include "filarino/logic/Draws.h"
 
-#include "HalfEven.h"
-#include "Random.h"
+#include "toolkit/core/HalfEven.h"
+#include "toolkit/core/Random.h"
 
 namespace filarino {
 namespace {

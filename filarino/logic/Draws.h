@@ -3,7 +3,7 @@
 // portrait.
 #pragma once
 
-#include "FlashColour.h"
+#include "filarino/logic/FlashColour.h"
 
 namespace tk {
 class Random;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise's steps and state changes.
-#include "Exercise.h"
+#include "filarino/logic/Exercise.h"
 
-#include "Captions.h"
-#include "Clock.h"
-#include "HalfEven.h"
-#include "Modulo1.h"
-#include "NumberText.h"
-#include "Random.h"
+#include "filarino/logic/Captions.h"
+#include "filarino/logic/Modulo1.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/HalfEven.h"
+#include "toolkit/core/NumberText.h"
+#include "toolkit/core/Random.h"
 
 #include <cmath>
 #include <cstdint>

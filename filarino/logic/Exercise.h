@@ -3,7 +3,7 @@
 // answer.
 #pragma once
 
-#include "DotLayout.h"
+#include "filarino/logic/DotLayout.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // An RGB triple drawn for a flashing dot, each component 0 to 255.
 #pragma once
 
-#include "RgbColour.h"
+#include "toolkit/core/RgbColour.h"
 
 namespace filarino {
 using FlashColour = tk::Rgb;

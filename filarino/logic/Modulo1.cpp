@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start of a series of exercises.
-#include "Modulo1.h"
+#include "filarino/logic/Modulo1.h"
 
 namespace filarino {
 

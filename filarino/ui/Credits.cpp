@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The credits message: title, thanks and contact lines.
-#include "Credits.h"
+#include "filarino/ui/Credits.h"
 
-#include "Contact.h"
-#include "MessageBoxes.h"
+#include "toolkit/core/Contact.h"
+#include "toolkit/ui/MessageBoxes.h"
 
 #include <QStringList>
 

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: layout, the road of one exercise from "Nuovo filarino" to the verdict, flashing and
 // closing.
-#include "ExerciseWindow.h"
+#include "filarino/ui/ExerciseWindow.h"
 
-#include "Button.h"
-#include "Captions.h"
-#include "Draws.h"
-#include "Fonts.h"
-#include "Frame.h"
-#include "HandCursor.h"
-#include "Label.h"
-#include "Modulo1.h"
-#include "Picture.h"
-#include "Resources.h"
-#include "Shape.h"
-#include "Shell.h"
-#include "Units.h"
+#include "filarino/logic/Captions.h"
+#include "filarino/logic/Draws.h"
+#include "filarino/logic/Modulo1.h"
+#include "filarino/ui/HandCursor.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Units.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>

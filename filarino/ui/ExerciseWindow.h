@@ -4,13 +4,13 @@
 // reward portraits, the results table, and the way back to the start window.
 #pragma once
 
-#include "ControlArray.h"
-#include "Exercise.h"
-#include "InWindowDrag.h"
-#include "Label.h"
-#include "Picture.h"
-#include "Shape.h"
-#include "Window.h"
+#include "filarino/logic/Exercise.h"
+#include "toolkit/ui/ControlArray.h"
+#include "toolkit/ui/InWindowDrag.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Window.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // filarino's backdrops: load and click handling.
-#include "FilarinoBackdrop.h"
+#include "filarino/ui/FilarinoBackdrop.h"
 
 #include <QCloseEvent>
 

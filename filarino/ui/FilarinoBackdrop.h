@@ -3,7 +3,7 @@
 // clicks bring that window to the front.
 #pragma once
 
-#include "Backdrop.h"
+#include "toolkit/ui/Backdrop.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // filarino's start backdrop, light green, behind the start window.
 #pragma once
 
-#include "FilarinoBackdrop.h"
+#include "filarino/ui/FilarinoBackdrop.h"
 
 namespace filarino::ui {
 

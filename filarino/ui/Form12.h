@@ -2,7 +2,7 @@
 // filarino's backdrop of the array-to-times-table exercise, light pink.
 #pragma once
 
-#include "FilarinoBackdrop.h"
+#include "filarino/ui/FilarinoBackdrop.h"
 
 namespace filarino::ui {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The array-to-operation window: its captions and places.
-#include "FrmFilarino.h"
+#include "filarino/ui/FrmFilarino.h"
 
-#include "Shell.h"
+#include "filarino/ui/Shell.h"
 
 namespace filarino::ui {
 

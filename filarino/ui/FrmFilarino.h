@@ -2,7 +2,7 @@
 // The array-to-operation exercise: the pupil writes an array of dots as dots per row times rows.
 #pragma once
 
-#include "ExerciseWindow.h"
+#include "filarino/ui/ExerciseWindow.h"
 
 namespace filarino::ui {
 

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start window: layout, portrait animation, range choice and credits.
-#include "FrmInizioPiu.h"
+#include "filarino/ui/FrmInizioPiu.h"
 
-#include "Button.h"
-#include "Credits.h"
-#include "Draws.h"
-#include "Fonts.h"
-#include "Frame.h"
-#include "HandCursor.h"
-#include "Label.h"
-#include "Modulo1.h"
-#include "Resources.h"
-#include "Shape.h"
-#include "Shell.h"
-#include "Units.h"
+#include "filarino/logic/Draws.h"
+#include "filarino/logic/Modulo1.h"
+#include "filarino/ui/Credits.h"
+#include "filarino/ui/HandCursor.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Units.h"
 
 #include <QComboBox>
 #include <QMenuBar>

@@ -3,9 +3,9 @@
 // the credits, and the ways to quit.
 #pragma once
 
-#include "ControlArray.h"
-#include "Picture.h"
-#include "Window.h"
+#include "toolkit/ui/ControlArray.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Window.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pointing-hand cursor, read from the embedded cursor picture.
-#include "HandCursor.h"
+#include "filarino/ui/HandCursor.h"
 
-#include "Resources.h"
+#include "toolkit/ui/Resources.h"
 
 namespace filarino::ui {
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and unloading filarino's windows, the sound routine and the end of the program.
-#include "Shell.h"
+#include "filarino/ui/Shell.h"
 
-#include "Application.h"
-#include "Form1.h"
-#include "Form11.h"
-#include "Form12.h"
-#include "FrmFilarino.h"
-#include "FrmInizioPiu.h"
-#include "SoundSink.h"
-#include "frmTabellina.h"
+#include "filarino/ui/Form1.h"
+#include "filarino/ui/Form11.h"
+#include "filarino/ui/Form12.h"
+#include "filarino/ui/FrmFilarino.h"
+#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/ui/frmTabellina.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/SoundSink.h"
 
 #include <QTimer>
 

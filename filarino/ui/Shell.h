@@ -3,10 +3,10 @@
 // playing a sound, and ending the program when no window is left.
 #pragma once
 
-#include "Form1.h"
-#include "Form11.h"
-#include "Form12.h"
-#include "Zoom.h"
+#include "filarino/ui/Form1.h"
+#include "filarino/ui/Form11.h"
+#include "filarino/ui/Form12.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The array-to-times-table window: its captions and places, the product box and the "volte"/"fa" ending.
-#include "frmTabellina.h"
+#include "filarino/ui/frmTabellina.h"
 
-#include "Credits.h"
-#include "Label.h"
-#include "Shell.h"
+#include "filarino/ui/Credits.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/ui/Label.h"
 
 #include <QMenuBar>
 

@@ -3,7 +3,7 @@
 // times-table fact, "3 x 4 fa 12".
 #pragma once
 
-#include "ExerciseWindow.h"
+#include "filarino/ui/ExerciseWindow.h"
 
 namespace filarino::ui {
 

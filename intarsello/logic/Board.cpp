@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the board: grab, drag, drop with snap, steps of one square, quarter turn and mirrors.
-#include "Board.h"
+#include "intarsello/logic/Board.h"
 
-#include "Geometry.h"
-#include "HalfEven.h"
+#include "intarsello/logic/Geometry.h"
+#include "toolkit/core/HalfEven.h"
 
 #include <algorithm>
 #include <cmath>

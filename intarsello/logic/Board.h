@@ -2,9 +2,9 @@
 // The board state of the puzzle: the 60 square positions, the shape of each tile and the grab point.
 #pragma once
 
-#include "MouseEvent.h"
-#include "Tile.h"
-#include "TileShape.h"
+#include "intarsello/logic/MouseEvent.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/logic/TileShape.h"
 
 #include <array>
 #include <cstdint>

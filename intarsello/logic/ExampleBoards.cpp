@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel's example solutions and the tiling check.
-#include "ExampleBoards.h"
+#include "intarsello/logic/ExampleBoards.h"
 
-#include "Tile.h"
-#include "TileShape.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/logic/TileShape.h"
 
 #include <vector>
 

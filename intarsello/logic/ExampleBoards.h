@@ -2,7 +2,7 @@
 // The four solved boards shown in the help panel, and the check that a board is a true tiling.
 #pragma once
 
-#include "Geometry.h"
+#include "intarsello/logic/Geometry.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Grid lines, the on-grid test and the lattice snap of the puzzle window.
-#include "Geometry.h"
+#include "intarsello/logic/Geometry.h"
 
-#include "HalfEven.h"
+#include "toolkit/core/HalfEven.h"
 
 #include <cmath>
 

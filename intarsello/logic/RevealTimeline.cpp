@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ticks of the help panel's reveal.
-#include "RevealTimeline.h"
+#include "intarsello/logic/RevealTimeline.h"
 
 namespace intarsello {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the twelve tiles.
-#include "Tile.h"
+#include "intarsello/logic/Tile.h"
 
 namespace intarsello {
 

@@ -2,8 +2,8 @@
 // The twelve tiles of the puzzle: letter, colour, start shape and start anchor of each.
 #pragma once
 
-#include "RgbColour.h"
-#include "TileShape.h"
+#include "intarsello/logic/TileShape.h"
+#include "toolkit/core/RgbColour.h"
 
 #include <array>
 

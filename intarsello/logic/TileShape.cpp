@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turns, mirrors and the orientation-free comparison of tile shapes.
-#include "TileShape.h"
+#include "intarsello/logic/TileShape.h"
 
 #include <algorithm>
 

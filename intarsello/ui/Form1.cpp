@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The backdrop's load, the puzzle window kept in front of it, and the end of the program.
-#include "Form1.h"
+#include "intarsello/ui/Form1.h"
 
-#include "frmPuzzle.h"
+#include "intarsello/ui/frmPuzzle.h"
 
 #include <QCloseEvent>
 

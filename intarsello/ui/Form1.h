@@ -2,7 +2,7 @@
 // The black backdrop over the whole screen that the program starts with, behind the puzzle window.
 #pragma once
 
-#include "Backdrop.h"
+#include "toolkit/ui/Backdrop.h"
 
 #include <QPointer>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the help panel and the width of the covers over its example pictures.
-#include "HelpPanel.h"
+#include "intarsello/ui/HelpPanel.h"
 
-#include "Button.h"
-#include "Fonts.h"
-#include "Label.h"
-#include "Picture.h"
-#include "Resources.h"
-#include "RevealTimeline.h"
-#include "Units.h"
+#include "intarsello/logic/RevealTimeline.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/Units.h"
 
 namespace intarsello::ui {
 

@@ -2,7 +2,7 @@
 // The help panel laid over the board: a short text, four solved boards under narrowing covers, and OK.
 #pragma once
 
-#include "Frame.h"
+#include "toolkit/ui/Frame.h"
 
 #include <QString>
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shape and painting of the keyboard selection's outline.
-#include "SelectionOutline.h"
+#include "intarsello/ui/SelectionOutline.h"
 
-#include "PixelPainting.h"
+#include "toolkit/ui/PixelPainting.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of a tile's square and translation of Qt's mouse events into the board's terms.
-#include "TileSquare.h"
+#include "intarsello/ui/TileSquare.h"
 
-#include "Accessibility.h"
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/Accessibility.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 // One square of a tile: a borderless box in its tile's colour that passes the mouse on to the board.
 #pragma once
 
-#include "MouseEvent.h"
+#include "intarsello/logic/MouseEvent.h"
 
 #include <QColor>
 #include <QPointF>

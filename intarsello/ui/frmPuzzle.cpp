@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window: layout, the squares' mouse and key handling through the board, the help panel's
 // reveal and the information box.
-#include "frmPuzzle.h"
+#include "intarsello/ui/frmPuzzle.h"
 
-#include "Board.h"
-#include "Button.h"
-#include "Contact.h"
-#include "Fonts.h"
-#include "Geometry.h"
-#include "Label.h"
-#include "MessageBoxes.h"
-#include "Resources.h"
-#include "RevealTimeline.h"
-#include "SelectionOutline.h"
-#include "Tile.h"
-#include "Units.h"
+#include "intarsello/logic/Board.h"
+#include "intarsello/logic/Geometry.h"
+#include "intarsello/logic/RevealTimeline.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/ui/SelectionOutline.h"
+#include "toolkit/core/Contact.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/MessageBoxes.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/Units.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>

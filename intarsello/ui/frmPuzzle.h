@@ -3,11 +3,11 @@
 // finger, the help panel with its slow reveal, and the information box.
 #pragma once
 
-#include "ControlArray.h"
-#include "Geometry.h"
-#include "HelpPanel.h"
-#include "TileSquare.h"
-#include "Window.h"
+#include "intarsello/logic/Geometry.h"
+#include "intarsello/ui/HelpPanel.h"
+#include "intarsello/ui/TileSquare.h"
+#include "toolkit/ui/ControlArray.h"
+#include "toolkit/ui/Window.h"
 
 #include <QTimer>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro on a scaled screen: the triangle, the score panel and the instructions in the same logical places
 // as on a plain screen, and painted crisply.
-#include "CestaroFixture.h"
-#include "ProgramScreens.h"
-#include "frmAbout.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "cestaro/ui/frmAbout.h"
+#include "tests/scaling/ProgramScreens.h"
 
 #include <functional>
 

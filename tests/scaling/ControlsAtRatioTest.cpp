@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's controls painted at fractional and whole ratios: lines and borders in whole device pixels
 // of their exact colours, pictures enlarged without blur, text drawn at the device's own resolution.
-#include "Button.h"
-#include "Fonts.h"
-#include "Frame.h"
-#include "Label.h"
-#include "Picture.h"
-#include "RatioImages.h"
-#include "Shape.h"
-#include "TextSharpness.h"
-#include "Window.h"
-#include "WindowCrispness.h"
+#include "tests/scaling/RatioImages.h"
+#include "tests/scaling/TextSharpness.h"
+#include "tests/scaling/WindowCrispness.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Window.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // filarino on a scaled screen: every control in the same logical place as on a plain screen, painted crisply,
 // and the hand cursor at its usual size.
-#include "Button.h"
-#include "ExerciseWindow.h"
-#include "FilarinoFixture.h"
-#include "FrmInizioPiu.h"
-#include "HandCursor.h"
-#include "Label.h"
-#include "MouseDriver.h"
-#include "ProgramScreens.h"
-#include "RatioImages.h"
+#include "filarino/tests/ui/FilarinoFixture.h"
+#include "filarino/ui/ExerciseWindow.h"
+#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/ui/HandCursor.h"
+#include "tests/scaling/ProgramScreens.h"
+#include "tests/scaling/RatioImages.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/testing/MouseDriver.h"
 
 #include <QComboBox>
 #include <QTest>

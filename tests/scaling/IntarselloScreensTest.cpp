@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // intarsello on a scaled screen: the grid, the tiles and the help panel in the same logical places as on a
 // plain screen, and painted crisply.
-#include "ProgramScreens.h"
-#include "PuzzleFixture.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
+#include "tests/scaling/ProgramScreens.h"
 
 #include <functional>
 

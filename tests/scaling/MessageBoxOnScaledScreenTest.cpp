@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The message box's icon on a scaled screen: the style's picture enlarged by whole pixels, never blurred.
-#include "QtMessageBoxes.h"
-#include "RatioImages.h"
+#include "tests/scaling/RatioImages.h"
+#include "toolkit/ui/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel lines against Qt's own pen at scale 1 and at other ratios; pictures enlarged all the way to a ratio.
 // enlarged whole.
-#include "PixelPainting.h"
+#include "toolkit/ui/PixelPainting.h"
 
-#include "RatioImages.h"
+#include "tests/scaling/RatioImages.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recording the windows a program shows and judging them against scale 1 and for crispness.
-#include "ProgramScreens.h"
+#include "tests/scaling/ProgramScreens.h"
 
-#include "RatioImages.h"
-#include "ScaleOneRun.h"
-#include "WindowCrispness.h"
-#include "WindowLayout.h"
+#include "tests/scaling/RatioImages.h"
+#include "tests/scaling/ScaleOneRun.h"
+#include "tests/scaling/WindowCrispness.h"
+#include "tests/scaling/WindowLayout.h"
 
 #include <gtest/gtest.h>
 

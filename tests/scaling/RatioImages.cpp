@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting widgets at a ratio and comparing device pixels with the logical pixels beneath them.
-#include "RatioImages.h"
+#include "tests/scaling/RatioImages.h"
 
 #include <QGuiApplication>
 #include <QScreen>

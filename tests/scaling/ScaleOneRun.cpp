@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Running the current test in a child process without scaling, and handing lines back through a file.
-#include "ScaleOneRun.h"
+#include "tests/scaling/ScaleOneRun.h"
 
 #include <QCoreApplication>
 #include <QFile>

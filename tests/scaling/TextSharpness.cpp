@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Counting the soft edge pixels of text in a painting and in its enlargement.
-#include "TextSharpness.h"
+#include "tests/scaling/TextSharpness.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting a window's widgets into line art, pictures and soft parts, and judging each at the ratio.
-#include "WindowCrispness.h"
+#include "tests/scaling/WindowCrispness.h"
 
-#include "Button.h"
-#include "Frame.h"
-#include "Label.h"
-#include "Picture.h"
-#include "RatioImages.h"
-#include "Shape.h"
-#include "TextSharpness.h"
+#include "tests/scaling/RatioImages.h"
+#include "tests/scaling/TextSharpness.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Shape.h"
 
 #include <gtest/gtest.h>
 #include <vector>

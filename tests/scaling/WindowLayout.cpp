@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing out a window's widgets with their places, and the difference of two such lists.
-#include "WindowLayout.h"
+#include "tests/scaling/WindowLayout.h"
 
 #include <QHash>
 #include <QWidget>

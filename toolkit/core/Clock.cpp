@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // System clock reading and span arithmetic across midnight.
-#include "Clock.h"
+#include "toolkit/core/Clock.h"
 
 #include <chrono>
 #include <cmath>
@@ -20,8 +20,7 @@ double SystemClock::secondsSinceMidnight() const {
 
 void ManualClock::advance(double seconds) {
     seconds_ = std::fmod(seconds_ + seconds, kSecondsPerDay);
-    if (seconds_ < 0)
-        seconds_ += kSecondsPerDay;
+    if (seconds_ < 0) seconds_ += kSecondsPerDay;
 }
 
 double elapsedSeconds(double start, double end) {

@@ -18,7 +18,8 @@ public:
 
 class ManualClock final : public Clock {
 public:
-    explicit ManualClock(double seconds = 0.0) : seconds_(seconds) {}
+    explicit ManualClock(double seconds = 0.0)
+        : seconds_(seconds) {}
     double secondsSinceMidnight() const override { return seconds_; }
     void set(double seconds) { seconds_ = seconds; }
     // Moves on by `seconds`, wrapping at midnight like the real clock.

@@ -11,35 +11,33 @@ namespace tk {
 template <typename Real> constexpr Real roundHalfEvenT(Real x) {
     const Real lower = std::floor(x);
     const Real diff = x - lower;
-    if (diff > Real(0.5))
-        return lower + 1;
-    if (diff < Real(0.5))
-        return lower;
+    if (diff > Real(0.5)) return lower + 1;
+    if (diff < Real(0.5)) return lower;
     return std::fmod(lower, Real(2)) == 0 ? lower : lower + 1;
 }
 
 // Nearest integer, halves to even, in double precision (NaN and infinities come back unchanged).
-inline double roundHalfEven(double x) { return std::isfinite(x) ? roundHalfEvenT(x) : x; }
+inline double roundHalfEven(double x) {
+    return std::isfinite(x) ? roundHalfEvenT(x) : x;
+}
 // The same in single precision, for values that the games compute as floats.
-inline float roundHalfEven(float x) { return std::isfinite(x) ? roundHalfEvenT(x) : x; }
+inline float roundHalfEven(float x) {
+    return std::isfinite(x) ? roundHalfEvenT(x) : x;
+}
 
 // Nearest 16-bit signed integer, halves to even; nothing when the rounded value does not fit.
 inline std::optional<std::int16_t> toInt16(double x) {
     const double r = roundHalfEven(x);
-    if (!(r >= -32768.0 && r <= 32767.0))
-        return std::nullopt;
+    if (!(r >= -32768.0 && r <= 32767.0)) return std::nullopt;
     return static_cast<std::int16_t>(r);
 }
 
 // Nearest 16-bit signed integer, halves to even, held at the range's ends (NaN gives 0).
 inline std::int16_t clampToInt16(double x) {
-    if (std::isnan(x))
-        return 0;
+    if (std::isnan(x)) return 0;
     const double r = roundHalfEven(x);
-    if (r <= -32768.0)
-        return INT16_MIN;
-    if (r >= 32767.0)
-        return INT16_MAX;
+    if (r <= -32768.0) return INT16_MIN;
+    if (r >= 32767.0) return INT16_MAX;
     return static_cast<std::int16_t>(r);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime folder and the session bus, named before the libraries look for them.
-#include "QuietSession.h"
+#include "toolkit/core/QuietSession.h"
 
 #include <cstdlib>
 #include <string>

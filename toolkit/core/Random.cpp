@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random source: xoshiro256** with splitmix64 seeding and clock mixing.
-#include "Random.h"
+#include "toolkit/core/Random.h"
 
 #include <bit>
 #include <cstring>
@@ -19,7 +19,8 @@ constexpr std::uint64_t kDefaultSeed = 0x46494C4152494E4FULL;
 
 } // namespace
 
-RandomSource::RandomSource() : RandomSource(kDefaultSeed) {}
+RandomSource::RandomSource()
+    : RandomSource(kDefaultSeed) {}
 
 RandomSource::RandomSource(std::uint64_t seed) {
     for (auto& word : state_)
@@ -55,8 +56,7 @@ void RandomSource::mix(double reading) {
 }
 
 double ScriptedRandom::next() {
-    if (values_.empty())
-        return 0.0;
+    if (values_.empty()) return 0.0;
     const double value = values_[next_ < values_.size() ? next_ : values_.size() - 1];
     ++next_;
     return value;

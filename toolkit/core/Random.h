@@ -35,7 +35,8 @@ private:
 // Test double: returns the given values in turn, then repeats the last one; records mixes.
 class ScriptedRandom final : public Random {
 public:
-    explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
+    explicit ScriptedRandom(std::vector<double> values)
+        : values_(std::move(values)) {}
     double next() override;
     void mix(double reading) override { mixes_.push_back(reading); }
     void push(double value) { values_.push_back(value); }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // /dev/null on closed standard descriptors.
-#include "StandardStreams.h"
+#include "toolkit/core/StandardStreams.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads WAV images in memory: a bounded RIFF walker and decoders for PCM, Microsoft ADPCM and MPEG Layer-3.
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's interface factory for screen readers and the spoken form of captions.
-#include "Accessibility.h"
+#include "toolkit/ui/Accessibility.h"
 
-#include "AccessibleControl.h"
-#include "AccessibleHidden.h"
-#include "AccessibleLabel.h"
-#include "AccessibleListChoice.h"
-#include "AccessibleMenuGap.h"
-#include "Frame.h"
-#include "Label.h"
-#include "Picture.h"
-#include "Shape.h"
-#include "Window.h"
+#include "toolkit/ui/AccessibleControl.h"
+#include "toolkit/ui/AccessibleHidden.h"
+#include "toolkit/ui/AccessibleLabel.h"
+#include "toolkit/ui/AccessibleListChoice.h"
+#include "toolkit/ui/AccessibleMenuGap.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Window.h"
 
 #include <QAction>
 #include <QComboBox>

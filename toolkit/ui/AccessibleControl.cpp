@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Names of self-drawn controls for screen readers.
-#include "AccessibleControl.h"
+#include "toolkit/ui/AccessibleControl.h"
 
-#include "Accessibility.h"
+#include "toolkit/ui/Accessibility.h"
 
 #include <QWidget>
 

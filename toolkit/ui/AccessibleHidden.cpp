@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A control kept out of what screen readers announce.
-#include "AccessibleHidden.h"
+#include "toolkit/ui/AccessibleHidden.h"
 
 namespace tk::ui {
 

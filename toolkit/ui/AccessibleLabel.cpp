@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Labels for screen readers, and the news of a changed caption.
-#include "AccessibleLabel.h"
+#include "toolkit/ui/AccessibleLabel.h"
 
-#include "Accessibility.h"
-#include "Label.h"
+#include "toolkit/ui/Accessibility.h"
+#include "toolkit/ui/Label.h"
 
 namespace tk::ui {
 

@@ -2,7 +2,7 @@
 // The screen-reader view of a label: static text whose text is its caption as spoken.
 #pragma once
 
-#include "AccessibleControl.h"
+#include "toolkit/ui/AccessibleControl.h"
 
 namespace tk::ui {
 

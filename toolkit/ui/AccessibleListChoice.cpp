@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A named drop-down list for screen readers.
-#include "AccessibleListChoice.h"
+#include "toolkit/ui/AccessibleListChoice.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A gap in a menu bar, kept out of what screen readers announce.
-#include "AccessibleMenuGap.h"
+#include "toolkit/ui/AccessibleMenuGap.h"
 
 #include <QAction>
 #include <QMenuBar>

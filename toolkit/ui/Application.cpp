@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Application-wide set-up: style, palette, fonts, logging filter, yielding and ending.
-#include "Application.h"
+#include "toolkit/ui/Application.h"
 
-#include "Accessibility.h"
-#include "AudioPlayer.h"
-#include "DisplayProbe.h"
-#include "Fonts.h"
-#include "QuietMessages.h"
-#include "QuietSession.h"
-#include "StandardStreams.h"
-#include "Units.h"
-#include "Zoom.h"
+#include "toolkit/core/QuietSession.h"
+#include "toolkit/core/StandardStreams.h"
+#include "toolkit/ui/Accessibility.h"
+#include "toolkit/ui/AudioPlayer.h"
+#include "toolkit/ui/DisplayProbe.h"
+#include "toolkit/ui/Fonts.h"
+#include "toolkit/ui/QuietMessages.h"
+#include "toolkit/ui/Units.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

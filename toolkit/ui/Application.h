@@ -2,8 +2,8 @@
 // Application-wide set-up shared by the three programs: style, palette, fonts, quiet logging.
 #pragma once
 
-#include "CommandLine.h"
-#include "Zoom.h"
+#include "toolkit/ui/CommandLine.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QFont>
 

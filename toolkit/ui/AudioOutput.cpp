@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One stream at a time to Qt Multimedia's default output, on the audio thread.
-#include "AudioOutput.h"
+#include "toolkit/ui/AudioOutput.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

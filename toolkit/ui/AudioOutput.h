@@ -3,7 +3,7 @@
 // a time. Every one of these steps may wait on the sound server, so this object lives on a thread of its own.
 #pragma once
 
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
 
 #include <QAudio>
 #include <QBuffer>

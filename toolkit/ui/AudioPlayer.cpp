@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding on the window's thread and a queue of requests to the audio thread.
-#include "AudioPlayer.h"
+#include "toolkit/ui/AudioPlayer.h"
 
-#include "AudioOutput.h"
-#include "PulseCookie.h"
-#include "QuietMessages.h"
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
+#include "toolkit/ui/AudioOutput.h"
+#include "toolkit/ui/PulseCookie.h"
+#include "toolkit/ui/QuietMessages.h"
 
 #include <QEventLoop>
 #include <QThread>

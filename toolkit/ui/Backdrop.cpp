@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Backdrop window: plain colour, no border, the whole available screen.
-#include "Backdrop.h"
+#include "toolkit/ui/Backdrop.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Button painting: coloured face, two-pixel bevel, sunken when pressed, dotted focus; the guard against the
 // second press of a double click, and where the focus goes when a button hides.
-#include "Button.h"
+#include "toolkit/ui/Button.h"
 
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing of the programs' options, with the texts a teacher reads in Italian.
-#include "CommandLine.h"
+#include "toolkit/ui/CommandLine.h"
 
-#include "Contact.h"
+#include "toolkit/core/Contact.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The display looked at through its own connection, closed before Qt opens its.
-#include "DisplayProbe.h"
+#include "toolkit/ui/DisplayProbe.h"
 
-#include "Twips.h"
+#include "toolkit/core/Twips.h"
 
 #include <QSize>
 #include <QString>

@@ -2,8 +2,8 @@
 // A first look at the X display before Qt opens it: is there one, and how large is its work area.
 #pragma once
 
-#include "CommandLine.h"
-#include "Zoom.h"
+#include "toolkit/ui/CommandLine.h"
+#include "toolkit/ui/Zoom.h"
 
 namespace tk::ui {
 

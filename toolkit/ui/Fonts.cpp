@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Font construction in points at 96 dpi and the Windows font-name substitutions.
-#include "Fonts.h"
+#include "toolkit/ui/Fonts.h"
 
-#include "Twips.h"
-#include "Zoom.h"
+#include "toolkit/core/Twips.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frame border and caption drawn in the classic etched style.
-#include "Frame.h"
+#include "toolkit/ui/Frame.h"
 
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QPainter>
 

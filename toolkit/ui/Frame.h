@@ -2,7 +2,7 @@
 // A frame: a surface that groups controls, with an optional etched border and caption.
 #pragma once
 
-#include "Surface.h"
+#include "toolkit/ui/Surface.h"
 
 namespace tk::ui {
 

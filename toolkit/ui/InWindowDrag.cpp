@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // In-window drag: press grabs the source, motion moves the outline and notifies targets, release ends.
-#include "InWindowDrag.h"
+#include "toolkit/ui/InWindowDrag.h"
 
-#include "PixelPainting.h"
+#include "toolkit/ui/PixelPainting.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Label painting: background, sunken border, wrapped caption aligned at the top.
-#include "Label.h"
+#include "toolkit/ui/Label.h"
 
-#include "AccessibleLabel.h"
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/AccessibleLabel.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QMouseEvent>
 #include <QPainter>

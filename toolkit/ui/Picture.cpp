@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Picture element painting.
-#include "Picture.h"
+#include "toolkit/ui/Picture.h"
 
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QPainter>
 

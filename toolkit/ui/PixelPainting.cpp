@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lines filled as whole logical pixels and pictures enlarged by whole device pixels.
-#include "PixelPainting.h"
+#include "toolkit/ui/PixelPainting.h"
 
-#include "Zoom.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QImage>
 #include <QPaintDevice>

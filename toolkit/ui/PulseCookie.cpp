@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where libpulse would look for a cookie, and a memory file to give it when it would make one.
-#include "PulseCookie.h"
+#include "toolkit/ui/PulseCookie.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Modal QMessageBox with one OK button.
-#include "QtMessageBoxes.h"
+#include "toolkit/ui/QtMessageBoxes.h"
 
-#include "PixelPainting.h"
+#include "toolkit/ui/PixelPainting.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // Message boxes shown with QMessageBox.
 #pragma once
 
-#include "MessageBoxes.h"
+#include "toolkit/ui/MessageBoxes.h"
 
 namespace tk::ui {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The message filter of the sound side and of the session.
-#include "QuietMessages.h"
+#include "toolkit/ui/QuietMessages.h"
 
 #include <QLatin1String>
 #include <QString>

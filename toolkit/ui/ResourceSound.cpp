@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a sound resource and hands it to the player.
-#include "ResourceSound.h"
+#include "toolkit/ui/ResourceSound.h"
 
-#include "Resources.h"
+#include "toolkit/ui/Resources.h"
 
 namespace tk::ui {
 

@@ -2,8 +2,8 @@
 // The games' sound: plays their embedded WAV resources (":/CUSTOM/<id>") through an AudioPlayer.
 #pragma once
 
-#include "AudioPlayer.h"
-#include "SoundSink.h"
+#include "toolkit/ui/AudioPlayer.h"
+#include "toolkit/ui/SoundSink.h"
 
 namespace tk::ui {
 

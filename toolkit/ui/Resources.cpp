@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading embedded resources, with decoded pictures cached by path.
-#include "Resources.h"
+#include "toolkit/ui/Resources.h"
 
-#include "PixelPainting.h"
+#include "toolkit/ui/PixelPainting.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shape painting: the border lies inside the box, as on classic shape controls.
-#include "Shape.h"
+#include "toolkit/ui/Shape.h"
 
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Background colour and persistent drawing of a container.
-#include "Surface.h"
+#include "toolkit/ui/Surface.h"
 
-#include "PixelPainting.h"
-#include "Units.h"
+#include "toolkit/ui/PixelPainting.h"
+#include "toolkit/ui/Units.h"
 
 #include <QPaintEvent>
 #include <QPainter>

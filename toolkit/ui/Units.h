@@ -2,8 +2,8 @@
 // Geometry in twips turned into logical pixels, and colours given as RGB triples.
 #pragma once
 
-#include "Twips.h"
-#include "Zoom.h"
+#include "toolkit/core/Twips.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QColor>
 #include <QPoint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Working window: sizing around the client area and menu bar, centring, modal show, unloading.
-#include "Window.h"
+#include "toolkit/ui/Window.h"
 
-#include "Units.h"
+#include "toolkit/ui/Units.h"
 
 #include <QActionEvent>
 #include <QCloseEvent>

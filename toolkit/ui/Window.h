@@ -3,8 +3,8 @@
 // bar above the client area, and a close-request hook that runs before the window goes.
 #pragma once
 
-#include "Surface.h"
-#include "Zoom.h"
+#include "toolkit/ui/Surface.h"
+#include "toolkit/ui/Zoom.h"
 
 #include <QWidget>
 

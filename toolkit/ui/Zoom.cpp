@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom's setting, and the choice of it that fits the program to a small screen.
-#include "Zoom.h"
+#include "toolkit/ui/Zoom.h"
 
-#include "Application.h"
-#include "Units.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/Units.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>

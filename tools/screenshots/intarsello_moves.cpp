@@ -4,10 +4,10 @@
 //   rclick <none|ctrl|shift> X Y   right click (with a key held) at X, Y
 //   drag X1 Y1 X2 Y2               left press at X1, Y1, move to X2, Y2, release
 //   # tile K <letter>              comment: the moves of tile K follow
-#include "Board.h"
-#include "ExampleBoards.h"
-#include "Geometry.h"
-#include "Twips.h"
+#include "intarsello/logic/Board.h"
+#include "intarsello/logic/ExampleBoards.h"
+#include "intarsello/logic/Geometry.h"
+#include "toolkit/core/Twips.h"
 
 #include <cstdio>
 #include <cstdlib>

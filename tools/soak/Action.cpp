@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // xdotool commands, event counts and log lines of gestures.
-#include "Action.h"
+#include "tools/soak/Action.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // request, with the xdotool commands that perform it.
 #pragma once
 
-#include "Rect.h"
+#include "tools/soak/Rect.h"
 
 #include <string>
 #include <vector>

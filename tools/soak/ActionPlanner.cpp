@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random gestures of a pupil, weighted towards what the windows offer.
-#include "ActionPlanner.h"
+#include "tools/soak/ActionPlanner.h"
 
 #include <algorithm>
 #include <array>

@@ -4,9 +4,9 @@
 // windows, which it uses only now and then, on purpose.
 #pragma once
 
-#include "Action.h"
-#include "MenuBar.h"
-#include "Scene.h"
+#include "tools/soak/Action.h"
+#include "tools/soak/MenuBar.h"
+#include "tools/soak/Scene.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory at the reference time and at the end.
-#include "MemoryJudge.h"
+#include "tools/soak/MemoryJudge.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Menu titles from caption columns.
-#include "MenuBar.h"
+#include "tools/soak/MenuBar.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting, watching and ending the program under test.
-#include "ProgramProcess.h"
+#include "tools/soak/ProgramProcess.h"
 
 #include <csignal>
 #include <cstring>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three programs as the soak driver sees them: windows, commands and the spots a pupil goes for.
-#include "ProgramProfile.h"
+#include "tools/soak/ProgramProfile.h"
 
 namespace soak {
 

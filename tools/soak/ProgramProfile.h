@@ -3,7 +3,7 @@
 // a pupil is drawn to. Places are in twips of a window's client area, as the windows are laid out.
 #pragma once
 
-#include "Rect.h"
+#include "tools/soak/Rect.h"
 
 #include <cstdint>
 #include <string>

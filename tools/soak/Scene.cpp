@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Telling the program's windows apart by what they are and how big.
-#include "Scene.h"
+#include "tools/soak/Scene.h"
 
 namespace soak {
 

@@ -3,8 +3,8 @@
 // boxes, pop-ups and tooltips.
 #pragma once
 
-#include "ProgramProfile.h"
-#include "Rect.h"
+#include "tools/soak/ProgramProfile.h"
+#include "tools/soak/Rect.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The soak loop: look at the windows, choose a gesture, send it, watch the process and its memory.
-#include "SoakRun.h"
+#include "tools/soak/SoakRun.h"
 
 #include <algorithm>
 #include <cstdio>

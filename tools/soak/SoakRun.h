@@ -4,10 +4,10 @@
 // sanitizer report, an exit no command asked for, a stall, or memory still growing after the warm-up.
 #pragma once
 
-#include "ActionPlanner.h"
-#include "MemoryJudge.h"
-#include "ProgramProcess.h"
-#include "XDesk.h"
+#include "tools/soak/ActionPlanner.h"
+#include "tools/soak/MemoryJudge.h"
+#include "tools/soak/ProgramProcess.h"
+#include "tools/soak/XDesk.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading windows and pixels with Xlib.
-#include "XDesk.h"
+#include "tools/soak/XDesk.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

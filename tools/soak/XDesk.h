@@ -3,9 +3,9 @@
 // requests like a close box's.
 #pragma once
 
-#include "ProgramProfile.h"
-#include "Rect.h"
-#include "Scene.h"
+#include "tools/soak/ProgramProfile.h"
+#include "tools/soak/Rect.h"
+#include "tools/soak/Scene.h"
 
 #include <vector>
 

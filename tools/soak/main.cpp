@@ -3,7 +3,7 @@
 // whether it held up.
 //   soak_driver --program NAME --binary PATH --seconds N --logs DIR [--seed N] [--exit-every GESTURES]
 // --exit-every sets how many gestures, on average, pass between commands that end the program (1500).
-#include "SoakRun.h"
+#include "tools/soak/SoakRun.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which cell texts are numbers, and what every text reads as.
-#include "CellText.h"
+#include "cestaro/logic/CellText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

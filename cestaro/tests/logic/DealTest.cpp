@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing triangles: base ranges per level, the sums, 7 to 10 givens, and the repeat of a thin deal.
-#include "Game.h"
-#include "Random.h"
+#include "cestaro/logic/Game.h"
+#include "toolkit/core/Random.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game flow the main window drives: level choice, filtering and judging of edits, and the reward.
-#include "Game.h"
+#include "cestaro/logic/Game.h"
 
-#include "CellText.h"
-#include "Random.h"
+#include "cestaro/logic/CellText.h"
+#include "toolkit/core/Random.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Judging full triangles: the sum rule with half-even rounding, the dealt apex, and sums beyond 16 bits.
-#include "Judge.h"
+#include "cestaro/logic/Judge.h"
 
 #include <gtest/gtest.h>
 #include <limits>

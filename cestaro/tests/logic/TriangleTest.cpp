@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The triangle's numbering, its children, the board geometry and the attract-mode glow.
-#include "Triangle.h"
+#include "cestaro/logic/Triangle.h"
 
-#include "CellGeometry.h"
-#include "DemoGlow.h"
+#include "cestaro/logic/CellGeometry.h"
+#include "cestaro/logic/DemoGlow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cestaro's embedded success sound, the two pictures of the instructions and the application icon.
-#include "Resources.h"
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
+#include "toolkit/ui/Resources.h"
 
 #include <QImageReader>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions window: layout, the example puzzle shown alone for three seconds, then puzzle and
 // solution in turn, and a fresh start at each opening.
-#include "Button.h"
-#include "CestaroFixture.h"
-#include "Label.h"
-#include "Picture.h"
-#include "Resources.h"
-#include "frmAbout.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "cestaro/ui/frmAbout.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Resources.h"
 
 #include <QElapsedTimer>
 #include <QMenuBar>

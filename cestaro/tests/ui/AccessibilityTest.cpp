@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers in cestaro: the cells named by their place in the triangle, the score panel, the menu and
 // the instructions, and the news of a new triangle number and a new score.
-#include "Button.h"
-#include "CestaroFixture.h"
-#include "Label.h"
-#include "Picture.h"
-#include "ScreenReader.h"
-#include "Shape.h"
-#include "frmAbout.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "cestaro/ui/frmAbout.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/testing/ScreenReader.h"
 
 #include <QMenu>
 #include <QMenuBar>

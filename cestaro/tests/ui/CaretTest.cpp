@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reaching a cell without aiming at its middle: a press anywhere on its circle, or the arrow keys from a
 // neighbour; the ring on the cell being typed into; Esc on the instructions.
-#include "Button.h"
-#include "CestaroFixture.h"
-#include "Shape.h"
-#include "frmAbout.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "cestaro/ui/frmAbout.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Shape.h"
 
 #include <QSignalSpy>
 #include <QTimer>

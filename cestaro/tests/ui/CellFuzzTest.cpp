@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random edits through the real text boxes of dealt triangles: typing, deleting, pasting and
 // writing by code, with letters, signs, separators, blanks, exponents, very long and non-ASCII texts.
-#include "CellText.h"
-#include "CestaroFixture.h"
-#include "Judge.h"
-#include "Label.h"
+#include "cestaro/logic/CellText.h"
+#include "cestaro/logic/Judge.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "toolkit/ui/Label.h"
 
 #include <QClipboard>
 #include <random>

@@ -3,14 +3,14 @@
 // with helpers that play as a pupil does: click a cell, type into it.
 #pragma once
 
-#include "AnsweringMessageBoxes.h"
-#include "BoardView.h"
-#include "Clock.h"
-#include "Label.h"
-#include "MouseDriver.h"
-#include "Random.h"
-#include "RecordingSound.h"
-#include "frmGame.h"
+#include "cestaro/ui/BoardView.h"
+#include "cestaro/ui/frmGame.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/testing/AnsweringMessageBoxes.h"
+#include "toolkit/ui/testing/MouseDriver.h"
+#include "toolkit/ui/testing/RecordingSound.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its layout, the glow before play, the level menu, the instructions and the ways out.
-#include "BoardView.h"
-#include "Button.h"
-#include "CestaroFixture.h"
-#include "Label.h"
-#include "Shape.h"
-#include "Units.h"
-#include "frmAbout.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "cestaro/ui/BoardView.h"
+#include "cestaro/ui/frmAbout.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Units.h"
 
 #include <QMenu>
 #include <QMenuBar>

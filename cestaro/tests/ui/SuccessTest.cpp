@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A right triangle: the sound to its end, then the message, then the points and the next triangle; and
 // what may and may not happen meanwhile.
-#include "CestaroFixture.h"
-#include "Label.h"
+#include "cestaro/tests/ui/CestaroFixture.h"
+#include "toolkit/ui/Label.h"
 
 #include <functional>
 

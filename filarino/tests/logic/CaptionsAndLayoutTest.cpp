@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Range banner texts, capped time texts and the places of dots in the drawing frame.
-#include "Captions.h"
-#include "DotLayout.h"
+#include "filarino/logic/Captions.h"
+#include "filarino/logic/DotLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sound, portrait, colour and blank-index draws: exact values at the edges and how often each comes up.
-#include "Draws.h"
+#include "filarino/logic/Draws.h"
 
-#include "Random.h"
+#include "toolkit/core/Random.h"
 
 #include <cmath>
 #include <functional>

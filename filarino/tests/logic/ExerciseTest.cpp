@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise's states, factor draws and judging of the two answer boxes.
-#include "Exercise.h"
+#include "filarino/logic/Exercise.h"
 
-#include "Clock.h"
-#include "Modulo1.h"
-#include "Random.h"
+#include "filarino/logic/Modulo1.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

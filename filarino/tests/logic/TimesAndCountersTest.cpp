@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Series counters, answer times and their displayed texts.
-#include "Clock.h"
-#include "Exercise.h"
-#include "Modulo1.h"
-#include "NumberText.h"
-#include "Random.h"
+#include "filarino/logic/Exercise.h"
+#include "filarino/logic/Modulo1.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/NumberText.h"
+#include "toolkit/core/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every sound and picture filarino embeds: format, channels, rate, bits and length of the sounds; size,
 // colour depth and byte size of the portraits; the icons, cursor and arrow.
-#include "Resources.h"
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
+#include "toolkit/ui/Resources.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers in filarino: the names of what the pupil acts on or reads in the start window and the
 // exercise windows, and the news of a filled box, a verdict and the results table.
-#include "Button.h"
-#include "FilarinoFixture.h"
-#include "Frame.h"
-#include "FrmInizioPiu.h"
-#include "Label.h"
-#include "ScreenReader.h"
-#include "frmTabellina.h"
+#include "filarino/tests/ui/FilarinoFixture.h"
+#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/ui/frmTabellina.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/testing/ScreenReader.h"
 
 #include <QComboBox>
 #include <QMenuBar>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two exercise windows, driven through their handlers and real mouse events: opening, dragging keys into
 // the boxes, the verdicts, flashing, the times-table ending and the way back to the start window.
-#include "Button.h"
-#include "FilarinoFixture.h"
-#include "Frame.h"
-#include "FrmFilarino.h"
-#include "FrmInizioPiu.h"
-#include "Label.h"
-#include "MouseDriver.h"
-#include "TimedClicks.h"
-#include "frmTabellina.h"
+#include "filarino/tests/ui/FilarinoFixture.h"
+#include "filarino/ui/FrmFilarino.h"
+#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/ui/frmTabellina.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/testing/MouseDriver.h"
+#include "toolkit/ui/testing/TimedClicks.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,12 +2,12 @@
 // A filarino run with test doubles for randomness, time, sound and message boxes.
 #pragma once
 
-#include "AnsweringMessageBoxes.h"
-#include "Clock.h"
-#include "Modulo1.h"
-#include "Random.h"
-#include "RecordingSound.h"
-#include "Shell.h"
+#include "filarino/logic/Modulo1.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/testing/AnsweringMessageBoxes.h"
+#include "toolkit/ui/testing/RecordingSound.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

@@ -2,20 +2,20 @@
 // filarino against a stalled sound server: the test pauses a server of its own, runs filarino with its real
 // sound against it as a child process, and checks that the windows paint and answer at once, that the
 // sounds come back once the server does, and that nothing reaches the terminal.
-#include "AnsweringMessageBoxes.h"
-#include "Application.h"
-#include "Button.h"
-#include "Clock.h"
-#include "ExerciseWindow.h"
-#include "FrmInizioPiu.h"
-#include "Label.h"
-#include "Modulo1.h"
-#include "MonitorRecorder.h"
-#include "MouseDriver.h"
-#include "PrivateSoundServer.h"
-#include "Random.h"
-#include "ResourceSound.h"
-#include "Shell.h"
+#include "filarino/logic/Modulo1.h"
+#include "filarino/ui/ExerciseWindow.h"
+#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/ui/Shell.h"
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/ResourceSound.h"
+#include "toolkit/ui/testing/AnsweringMessageBoxes.h"
+#include "toolkit/ui/testing/MonitorRecorder.h"
+#include "toolkit/ui/testing/MouseDriver.h"
+#include "toolkit/ui/testing/PrivateSoundServer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start window and its backdrop: opening, the start sound, the list, the range buttons, quitting,
 // the portrait animation and the credits.
-#include "Button.h"
-#include "Contact.h"
-#include "FilarinoFixture.h"
-#include "Form1.h"
-#include "Form11.h"
-#include "Form12.h"
-#include "Frame.h"
-#include "FrmInizioPiu.h"
-#include "Label.h"
-#include "MouseDriver.h"
+#include "filarino/tests/ui/FilarinoFixture.h"
+#include "filarino/ui/Form1.h"
+#include "filarino/ui/Form11.h"
+#include "filarino/ui/Form12.h"
+#include "filarino/ui/FrmInizioPiu.h"
+#include "toolkit/core/Contact.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/testing/MouseDriver.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

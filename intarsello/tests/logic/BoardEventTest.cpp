@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse rules as the window delivers them: which press, motion and release does what to which tile.
-#include "Board.h"
+#include "intarsello/logic/Board.h"
 
 #include <gtest/gtest.h>
 

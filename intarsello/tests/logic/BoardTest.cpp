@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's start layout, drag and drop, turns, and the guards at the 16-bit limits and window edges.
-#include "Board.h"
+#include "intarsello/logic/Board.h"
 
-#include "Geometry.h"
+#include "intarsello/logic/Geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drop snap and the lines the puzzle window draws.
-#include "Geometry.h"
+#include "intarsello/logic/Geometry.h"
 
 #include <gtest/gtest.h>
 

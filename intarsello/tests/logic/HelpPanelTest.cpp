@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel's reveal timeline and its four example boards.
-#include "ExampleBoards.h"
-#include "RevealTimeline.h"
+#include "intarsello/logic/ExampleBoards.h"
+#include "intarsello/logic/RevealTimeline.h"
 
 #include <gtest/gtest.h>
 

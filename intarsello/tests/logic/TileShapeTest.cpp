@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turns and mirrors of tile shapes and the twelve start shapes.
-#include "TileShape.h"
+#include "intarsello/logic/TileShape.h"
 
-#include "Tile.h"
+#include "intarsello/logic/Tile.h"
 
 #include <gtest/gtest.h>
 #include <set>

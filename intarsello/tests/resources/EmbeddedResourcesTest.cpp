@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // intarsello's embedded example-solution pictures and its window icon.
-#include "Resources.h"
+#include "toolkit/ui/Resources.h"
 
 #include <gtest/gtest.h>
 

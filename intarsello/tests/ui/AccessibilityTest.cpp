@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers in intarsello: tiles named by letter and colour, the instructions, the menu and the help
 // panel, whose text is told when the reveal ends.
-#include "Button.h"
-#include "HelpPanel.h"
-#include "Label.h"
-#include "Picture.h"
-#include "PuzzleFixture.h"
-#include "ScreenReader.h"
-#include "Tile.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
+#include "intarsello/ui/HelpPanel.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/testing/ScreenReader.h"
 
 #include <QMenuBar>
 

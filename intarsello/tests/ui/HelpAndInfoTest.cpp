@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel with its slow reveal, the information box, and the end of the program.
-#include "Button.h"
-#include "Contact.h"
-#include "HelpPanel.h"
-#include "Label.h"
-#include "Picture.h"
-#include "PuzzleFixture.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
+#include "intarsello/ui/HelpPanel.h"
+#include "toolkit/core/Contact.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
 
 #include <QMenuBar>
 #include <QStringList>

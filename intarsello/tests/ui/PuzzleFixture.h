@@ -3,12 +3,12 @@
 // message box, and helpers that read the board and the screen.
 #pragma once
 
-#include "AnsweringMessageBoxes.h"
-#include "Board.h"
-#include "Form1.h"
-#include "MouseDriver.h"
-#include "Units.h"
-#include "frmPuzzle.h"
+#include "intarsello/logic/Board.h"
+#include "intarsello/ui/Form1.h"
+#include "intarsello/ui/frmPuzzle.h"
+#include "toolkit/ui/Units.h"
+#include "toolkit/ui/testing/AnsweringMessageBoxes.h"
+#include "toolkit/ui/testing/MouseDriver.h"
 
 #include <QCoreApplication>
 #include <QPointer>

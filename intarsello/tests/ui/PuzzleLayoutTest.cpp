@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle window as it opens: backdrop, menu, instructions, squares in place and colour, grid lines,
 // and the fixed stacking order.
-#include "Geometry.h"
-#include "Label.h"
-#include "PuzzleFixture.h"
-#include "Tile.h"
+#include "intarsello/logic/Geometry.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
+#include "toolkit/ui/Label.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>

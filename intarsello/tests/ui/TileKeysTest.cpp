@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing from the keyboard: Tab and Shift+Tab ring a tile without touching its colours, the arrows move it a
 // square at a time, Space, R and M turn and mirror it, and a tile sent out of sight comes back.
-#include "Button.h"
-#include "Geometry.h"
-#include "HelpPanel.h"
-#include "PuzzleFixture.h"
-#include "SelectionOutline.h"
-#include "Tile.h"
+#include "intarsello/logic/Geometry.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
+#include "intarsello/ui/HelpPanel.h"
+#include "intarsello/ui/SelectionOutline.h"
+#include "toolkit/ui/Button.h"
 
 namespace intarsello::test {
 namespace {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing with the mouse: left drags that land on the lattice, right presses that turn and mirror by the
 // keys held, both buttons together, and tiles kept within reach and within the 16-bit range.
-#include "Geometry.h"
-#include "PuzzleFixture.h"
-#include "Tile.h"
+#include "intarsello/logic/Geometry.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing on a touch screen: a finger drags a tile as the left button does, and a finger held still turns
 // it, which a mouse button held still does not.
-#include "PuzzleFixture.h"
-#include "Tile.h"
+#include "intarsello/logic/Tile.h"
+#include "intarsello/tests/ui/PuzzleFixture.h"
 
 #include <QPointingDevice>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry point: any byte string given to the WAV decoder yields audio or an error, never a fault.
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
 
 #include <cstdlib>
 

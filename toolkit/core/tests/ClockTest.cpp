@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clocks and spans measured across midnight.
-#include "Clock.h"
+#include "toolkit/core/Clock.h"
 
 #include <gtest/gtest.h>
 

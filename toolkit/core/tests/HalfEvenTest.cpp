@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Half-even rounding in both precisions and the 16-bit conversions built on it.
-#include "HalfEven.h"
+#include "toolkit/core/HalfEven.h"
 
 #include <gtest/gtest.h>
 #include <limits>

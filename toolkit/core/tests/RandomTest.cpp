@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random source: range, reproducibility with a seed, and mixing that never replays a sequence.
-#include "Random.h"
+#include "toolkit/core/Random.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

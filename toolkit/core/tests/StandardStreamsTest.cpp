@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Closed standard descriptors come back as /dev/null; open ones are left alone.
-#include "StandardStreams.h"
+#include "toolkit/core/StandardStreams.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

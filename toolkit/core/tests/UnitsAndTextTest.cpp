@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Twips, font points and sign-position number text.
-#include "NumberText.h"
-#include "Twips.h"
+#include "toolkit/core/NumberText.h"
+#include "toolkit/core/Twips.h"
 
 #include <gtest/gtest.h>
 

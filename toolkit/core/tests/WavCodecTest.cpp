@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Microsoft ADPCM and MPEG Layer-3 payloads, checked against libsndfile, and damaged copies of them.
-#include "WavDecoder.h"
-#include "WavImages.h"
+#include "toolkit/core/WavDecoder.h"
+#include "toolkit/core/tests/WavImages.h"
 
 #include <algorithm>
 #include <cmath>

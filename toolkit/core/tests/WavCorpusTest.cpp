@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The kept collection of damaged WAV images: each one is an error, with silence, never a crash.
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
 
 #include <filesystem>
 #include <fstream>

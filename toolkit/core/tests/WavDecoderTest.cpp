@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The RIFF walker and the PCM paths of the WAV decoder: layouts, chunk handling, the RIFF length, bad
 // headers.
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
 
-#include "WavImages.h"
+#include "toolkit/core/tests/WavImages.h"
 
 #include <gtest/gtest.h>
 #include <set>

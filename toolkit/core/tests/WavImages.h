@@ -2,7 +2,7 @@
 // Builds WAV images byte by byte for tests and benchmarks: chunks, format fields and 16-bit tones.
 #pragma once
 
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // while the box would be up, to observe what the pupil sees behind it).
 #pragma once
 
-#include "MessageBoxes.h"
+#include "toolkit/ui/MessageBoxes.h"
 
 #include <functional>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest main for widget tests: a QApplication on the offscreen platform (1280x1024 at 96 dpi)
 // unless the environment names another platform, so the same binary also runs under Xvfb.
-#include "Application.h"
+#include "toolkit/ui/Application.h"
 
 #include <QApplication>
 #include <QDir>

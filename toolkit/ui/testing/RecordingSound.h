@@ -2,7 +2,7 @@
 // Test double for sound: records which resources were played and how, and can act at each play.
 #pragma once
 
-#include "SoundSink.h"
+#include "toolkit/ui/SoundSink.h"
 
 #include <functional>
 #include <vector>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The screen-reader double: Qt sends updates only while the platform says a reader is listening.
-#include "ScreenReader.h"
+#include "toolkit/ui/testing/ScreenReader.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timed clicks through the window-system interface, with the timestamps the test chose.
-#include "TimedClicks.h"
+#include "toolkit/ui/testing/TimedClicks.h"
 
-#include "MouseDriver.h"
+#include "toolkit/ui/testing/MouseDriver.h"
 
 #include <QCoreApplication>
 #include <qpa/qwindowsysteminterface.h>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers: roles, names and texts of the self-drawn controls, the news of a changed caption, menu
 // bar gaps, and the spoken form of captions.
-#include "Accessibility.h"
+#include "toolkit/ui/Accessibility.h"
 
-#include "Button.h"
-#include "Frame.h"
-#include "Label.h"
-#include "Picture.h"
-#include "ScreenReader.h"
-#include "Shape.h"
-#include "Window.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Window.h"
+#include "toolkit/ui/testing/ScreenReader.h"
 
 #include <QAccessible>
 #include <QMenuBar>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player: what reaches the sound server, cutting off, synchronous play and silence on failure.
-#include "AudioPlayer.h"
+#include "toolkit/ui/AudioPlayer.h"
 
-#include "MonitorRecorder.h"
-#include "PrivateSoundServer.h"
-#include "QuietMessages.h"
-#include "SoundServer.h"
+#include "toolkit/ui/QuietMessages.h"
+#include "toolkit/ui/testing/MonitorRecorder.h"
+#include "toolkit/ui/testing/PrivateSoundServer.h"
+#include "toolkit/ui/tests/SoundServer.h"
 
 #include <QCoreApplication>
 #include <QDir>

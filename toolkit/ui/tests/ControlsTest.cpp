@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Controls: persistent background lines, shapes, labels, buttons, pictures and control arrays.
-#include "Button.h"
-#include "ControlArray.h"
-#include "Frame.h"
-#include "Label.h"
-#include "MouseDriver.h"
-#include "Picture.h"
-#include "Resources.h"
-#include "Shape.h"
-#include "Surface.h"
-#include "TimedClicks.h"
+#include "toolkit/ui/Button.h"
+#include "toolkit/ui/ControlArray.h"
+#include "toolkit/ui/Frame.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/Picture.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/Shape.h"
+#include "toolkit/ui/Surface.h"
+#include "toolkit/ui/testing/MouseDriver.h"
+#include "toolkit/ui/testing/TimedClicks.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // In-window drag driven by real mouse events: targets learn the source on entry, motion and exit.
-#include "InWindowDrag.h"
+#include "toolkit/ui/InWindowDrag.h"
 
-#include "Label.h"
-#include "MouseDriver.h"
+#include "toolkit/ui/Label.h"
+#include "toolkit/ui/testing/MouseDriver.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

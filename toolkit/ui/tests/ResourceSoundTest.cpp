@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Embedded sounds by id: playable ones (901 ADPCM mono, 903 MPEG stereo), a damaged one (902), missing ones.
-#include "ResourceSound.h"
+#include "toolkit/ui/ResourceSound.h"
 
-#include "MonitorRecorder.h"
-#include "Resources.h"
-#include "SoundServer.h"
-#include "WavDecoder.h"
+#include "toolkit/core/WavDecoder.h"
+#include "toolkit/ui/Resources.h"
+#include "toolkit/ui/testing/MonitorRecorder.h"
+#include "toolkit/ui/tests/SoundServer.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,7 +2,7 @@
 // Test support for sound: whether a PulseAudio server is there to play to, and the flag of the child run.
 #pragma once
 
-#include "WavImages.h"
+#include "toolkit/core/tests/WavImages.h"
 
 #include <QAudioDevice>
 #include <QByteArray>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main of the sound tests: a QApplication (offscreen unless a platform is set) and GoogleTest; with the
 // child flags, plays a few sounds without a server, or times one, for the parent test to watch.
-#include "Application.h"
-#include "AudioPlayer.h"
-#include "ResourceSound.h"
-#include "SoundServer.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/AudioPlayer.h"
+#include "toolkit/ui/ResourceSound.h"
+#include "toolkit/ui/tests/SoundServer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

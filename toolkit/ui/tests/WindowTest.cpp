@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Working windows and backdrops: sizes around the menu bar, centring, unloading, modal show.
-#include "Window.h"
+#include "toolkit/ui/Window.h"
 
-#include "Backdrop.h"
-#include "QtMessageBoxes.h"
+#include "toolkit/ui/Backdrop.h"
+#include "toolkit/ui/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints friendly cartoon animal heads: cats, dogs, bears, frogs, owls and the rest of the zoo.
-#include "AnimalPainter.h"
+#include "tools/assets/painter/AnimalPainter.h"
 
-#include "FeatureKit.h"
+#include "tools/assets/painter/FeatureKit.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -2,7 +2,7 @@
 // Paints friendly cartoon animal heads: cats, dogs, bears, frogs, owls and the rest of the zoo.
 #pragma once
 
-#include "Face.h"
+#include "tools/assets/painter/Face.h"
 
 class QPainter;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the hint arrow of the exercise windows: a blue arrow curving down to the lower left.
-#include "ArrowPainter.h"
+#include "tools/assets/painter/ArrowPainter.h"
 
-#include "Supersampler.h"
+#include "tools/assets/painter/Supersampler.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the instructions' example board of cestaro: fifteen white circles in a triangle on teal.
-#include "BoardPainter.h"
+#include "tools/assets/painter/BoardPainter.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hundred portraits of filarino, in resource order (101 first): 75 children and grown-ups, 25 animals.
-#include "FaceCatalog.h"
+#include "tools/assets/painter/FaceCatalog.h"
 
 #include <array>
 #include <cstdint>

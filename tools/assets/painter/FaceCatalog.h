@@ -2,7 +2,7 @@
 // The hundred portraits of filarino, in resource order (101 first): 75 children and grown-ups, 25 animals.
 #pragma once
 
-#include "Face.h"
+#include "tools/assets/painter/Face.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing pieces shared by human and animal portraits.
-#include "FeatureKit.h"
+#include "tools/assets/painter/FeatureKit.h"
 
 #include <QPainter>
 #include <QTransform>

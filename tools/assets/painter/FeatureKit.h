@@ -2,7 +2,7 @@
 // Drawing pieces shared by human and animal portraits: outlined shapes, eyes, mouths, cheeks.
 #pragma once
 
-#include "Face.h"
+#include "tools/assets/painter/Face.h"
 
 #include <QColor>
 #include <QPainterPath>

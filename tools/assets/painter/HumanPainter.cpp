@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints a child's (or grown-up's) cartoon head: hair, face, glasses and hat.
-#include "HumanPainter.h"
+#include "tools/assets/painter/HumanPainter.h"
 
-#include "FeatureKit.h"
+#include "tools/assets/painter/FeatureKit.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -2,7 +2,7 @@
 // Paints a child's (or grown-up's) cartoon head: hair, face, glasses and hat.
 #pragma once
 
-#include "Face.h"
+#include "tools/assets/painter/Face.h"
 
 #include <QPainterPath>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes pictures as PAM files (netpbm RGB_ALPHA), the hand-over format to the encoders of the generator.
-#include "PamFile.h"
+#include "tools/assets/painter/PamFile.h"
 
 #include <QFile>
 #include <stdexcept>

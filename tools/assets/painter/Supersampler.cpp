@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a picture several times larger than needed and averages it down, for clean edges at icon sizes.
-#include "Supersampler.h"
+#include "tools/assets/painter/Supersampler.h"
 
 #include <QPainter>
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints cestaro's program icon at large sizes: a sum triangle of white circles on a teal rounded square.
-#include "TriangleIconPainter.h"
+#include "tools/assets/painter/TriangleIconPainter.h"
 
-#include "Supersampler.h"
+#include "tools/assets/painter/Supersampler.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

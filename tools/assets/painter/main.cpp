@@ -4,14 +4,14 @@
 //   assetpainter arrow FILE       the hint arrow (110 x 80)
 //   assetpainter board FILE CELLS an example board of cestaro (313 x 284), cells as BoardPainter::parse reads
 //   assetpainter triangleicon SIZE FILE  cestaro's program icon at SIZE x SIZE (16 to 1024)
-#include "AnimalPainter.h"
-#include "ArrowPainter.h"
-#include "BoardPainter.h"
-#include "FaceCatalog.h"
-#include "HumanPainter.h"
-#include "PamFile.h"
-#include "Supersampler.h"
-#include "TriangleIconPainter.h"
+#include "tools/assets/painter/AnimalPainter.h"
+#include "tools/assets/painter/ArrowPainter.h"
+#include "tools/assets/painter/BoardPainter.h"
+#include "tools/assets/painter/FaceCatalog.h"
+#include "tools/assets/painter/HumanPainter.h"
+#include "tools/assets/painter/PamFile.h"
+#include "tools/assets/painter/Supersampler.h"
+#include "tools/assets/painter/TriangleIconPainter.h"
 
 #include <QGuiApplication>
 #include <QPainter>

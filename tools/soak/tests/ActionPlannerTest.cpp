@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The gestures chosen for each window of the three programs: inside the program's windows, away from the
 // commands that close windows unless one is meant, and varied enough to reach every kind of input.
-#include "ActionPlanner.h"
+#include "tools/soak/ActionPlanner.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

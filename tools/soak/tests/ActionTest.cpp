@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // xdotool commands and event counts of gestures.
-#include "Action.h"
+#include "tools/soak/Action.h"
 
 #include <gtest/gtest.h>
 

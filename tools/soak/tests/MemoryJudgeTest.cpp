@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The growth rule: the peak at the end against the peak at the reference time.
-#include "MemoryJudge.h"
+#include "tools/soak/MemoryJudge.h"
 
 #include <gtest/gtest.h>
 

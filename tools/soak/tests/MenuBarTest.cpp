@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Menu titles read from the columns their captions are drawn in.
-#include "MenuBar.h"
+#include "tools/soak/MenuBar.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a program with added environment, its output in a file, and telling how it ended.
-#include "ProgramProcess.h"
+#include "tools/soak/ProgramProcess.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -20,7 +20,9 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
     }
-    void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+    void TearDown() override {
+        if (std::system(("rm -rf " + dir_).c_str()) != 0) ADD_FAILURE() << "could not remove " << dir_;
+    }
 
     std::string script(const std::string& body) {
         const std::string path = dir_ + "/program.sh";

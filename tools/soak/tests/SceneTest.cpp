@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Telling the program's windows apart: backdrops, working windows by title and size, boxes, pop-ups.
-#include "Scene.h"
+#include "tools/soak/Scene.h"
 
 #include <gtest/gtest.h>
 
