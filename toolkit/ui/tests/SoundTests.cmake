@@ -6,7 +6,6 @@ suite_add_test(NAME toolkit_ui_sound_tests
     LIBS toolkit_ui Qt6::GuiPrivate Qt6::Test
     LABELS ui sound)
 set(wav_tests ${PROJECT_SOURCE_DIR}/toolkit/core/tests)
-target_include_directories(toolkit_ui_sound_tests PRIVATE testing ${wav_tests})
 set_source_files_properties(${wav_tests}/fixtures/adpcm_mono_22050.wav PROPERTIES QT_RESOURCE_ALIAS 901)
 set_source_files_properties(${wav_tests}/corpus/garbage_mp3_payload.wav PROPERTIES QT_RESOURCE_ALIAS 902)
 set_source_files_properties(${wav_tests}/fixtures/mp3_stereo_11025.wav PROPERTIES QT_RESOURCE_ALIAS 903)
