@@ -5,6 +5,7 @@
 #include "cestaro/ui/frmGame.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ManualClock.h"
 #include "toolkit/ui/Application.h"
 #include "toolkit/ui/QtMessageBoxes.h"
 #include "toolkit/ui/Shape.h"

@@ -2,7 +2,7 @@
 // What one cell shows: its text, the colour kind of that text, and whether the pupil may edit it.
 #pragma once
 
-#include "cestaro/logic/Rgb.h"
+#include "toolkit/core/RgbColour.h"
 
 #include <optional>
 #include <string>
@@ -21,12 +21,12 @@ struct CellView {
 };
 
 // The RGB of a colour kind; nothing for Hidden, whose colour is the desktop's window background.
-constexpr std::optional<Rgb> rgbOf(CellColour colour) {
+constexpr std::optional<tk::Rgb> rgbOf(CellColour colour) {
     switch (colour) {
     case CellColour::Blue:
-        return Rgb{0, 0, 255};
+        return tk::Rgb{0, 0, 255};
     case CellColour::Red:
-        return Rgb{255, 0, 0};
+        return tk::Rgb{255, 0, 0};
     case CellColour::Hidden:
         break;
     }

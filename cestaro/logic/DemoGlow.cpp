@@ -6,14 +6,14 @@
 
 namespace cestaro {
 
-Rgb DemoGlow::colour(int step) {
+tk::Rgb DemoGlow::colour(int step) {
     static constexpr std::array<int, kSteps> kGreen{255, 204, 153, 102, 51, 0, 51, 102, 153, 204};
     const int wrapped = ((step % kSteps) + kSteps) % kSteps;
-    return Rgb{255, kGreen[static_cast<std::size_t>(wrapped)], 0};
+    return tk::Rgb{255, kGreen[static_cast<std::size_t>(wrapped)], 0};
 }
 
-Rgb DemoGlow::tick() {
-    const Rgb now = colour(step_);
+tk::Rgb DemoGlow::tick() {
+    const tk::Rgb now = colour(step_);
     step_ = step_ == kSteps - 1 ? 0 : step_ + 1;
     return now;
 }

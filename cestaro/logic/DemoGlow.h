@@ -2,7 +2,7 @@
 // The attract-mode glow: ten colours from yellow to red and back, one per timer tick.
 #pragma once
 
-#include "cestaro/logic/Rgb.h"
+#include "toolkit/core/RgbColour.h"
 
 namespace cestaro {
 
@@ -12,12 +12,12 @@ public:
     static constexpr int kIntervalMs = 150;
 
     // Colour of step 0..9 (a step outside is taken modulo 10).
-    static Rgb colour(int step);
+    static tk::Rgb colour(int step);
 
     // The position in the cycle, 0..9; 0 at start.
     int step() const { return step_; }
     // One tick: the colour to paint now; the step then moves on, from 9 back to 0.
-    Rgb tick();
+    tk::Rgb tick();
 
 private:
     int step_ = 0;

@@ -135,7 +135,7 @@ void frmGame::AWhite() {
 }
 
 void frmGame::DEMO_Timer() {
-    const Rgb colour = glow_.tick();
+    const tk::Rgb colour = glow_.tick();
     Colora(colour.red, colour.green, colour.blue);
 }
 

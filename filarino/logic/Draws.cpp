@@ -27,8 +27,8 @@ int drawPortraitId(tk::Random& random) {
     return static_cast<int>(tk::roundHalfEven(id));
 }
 
-FlashColour drawFlashColour(tk::Random& random) {
-    FlashColour colour;
+tk::Rgb drawFlashColour(tk::Random& random) {
+    tk::Rgb colour;
     colour.red = nearest(255.0 * random.next());
     colour.green = nearest(255.0 * random.next());
     colour.blue = nearest(255.0 * random.next());

@@ -3,7 +3,7 @@
 // portrait.
 #pragma once
 
-#include "filarino/logic/FlashColour.h"
+#include "toolkit/core/RgbColour.h"
 
 namespace tk {
 class Random;
@@ -22,7 +22,7 @@ int drawVerdictSound(tk::Random& random, bool right);
 int drawPortraitId(tk::Random& random);
 
 // Red, green and blue drawn in that order, each 255r: 0..255.
-FlashColour drawFlashColour(tk::Random& random);
+tk::Rgb drawFlashColour(tk::Random& random);
 
 // Index of the start window's portrait to blank, 11r: 0..11.
 int drawBlankIndex(tk::Random& random);

@@ -57,7 +57,7 @@ Label* makeLabel(QWidget* parent, const QString& caption, double left, double to
     return label;
 }
 
-QColor toColour(FlashColour c) {
+QColor toColour(tk::Rgb c) {
     return QColor(c.red, c.green, c.blue);
 }
 

@@ -9,11 +9,9 @@
 
 namespace intarsello {
 
-using Rgb = tk::Rgb;
-
 struct Tile {
     char letter;     // the pentomino's name, as the example boards write it
-    Rgb colour;      // entry k of the classic 16-colour text-mode palette for tile k
+    tk::Rgb colour;  // entry k of the classic 16-colour text-mode palette for tile k
     TileShape start; // offsets at start; square 0 is the anchor
     int startLeft;   // twips: where the anchor starts
     int startTop;    // twips

@@ -37,7 +37,7 @@ tk::ui::Label* instructionLabel(QWidget* parent, const char* text, int top, int 
 }
 
 QColor colourOfTile(int tile) {
-    const Rgb c = tiles()[static_cast<std::size_t>(tile)].colour;
+    const tk::Rgb c = tiles()[static_cast<std::size_t>(tile)].colour;
     return {c.red, c.green, c.blue};
 }
 

@@ -18,11 +18,6 @@ double SystemClock::secondsSinceMidnight() const {
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 
-void ManualClock::advance(double seconds) {
-    seconds_ = std::fmod(seconds_ + seconds, kSecondsPerDay);
-    if (seconds_ < 0) seconds_ += kSecondsPerDay;
-}
-
 double elapsedSeconds(double start, double end) {
     const double span = end - start;
     return span < 0 ? span + kSecondsPerDay : span;

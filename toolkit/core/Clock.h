@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The time of day in seconds since midnight, with fractions: the real clock and a settable one for tests.
+// The time of day in seconds since midnight, with fractions: the interface and the real clock.
 #pragma once
 
 namespace tk {
@@ -14,19 +14,6 @@ public:
 class SystemClock final : public Clock {
 public:
     double secondsSinceMidnight() const override;
-};
-
-class ManualClock final : public Clock {
-public:
-    explicit ManualClock(double seconds = 0.0)
-        : seconds_(seconds) {}
-    double secondsSinceMidnight() const override { return seconds_; }
-    void set(double seconds) { seconds_ = seconds; }
-    // Moves on by `seconds`, wrapping at midnight like the real clock.
-    void advance(double seconds);
-
-private:
-    double seconds_;
 };
 
 inline constexpr double kSecondsPerDay = 86400.0;

@@ -55,11 +55,4 @@ void RandomSource::mix(double reading) {
         state_[0] = kDefaultSeed; // the all-zero state would stay zero for ever
 }
 
-double ScriptedRandom::next() {
-    if (values_.empty()) return 0.0;
-    const double value = values_[next_ < values_.size() ? next_ : values_.size() - 1];
-    ++next_;
-    return value;
-}
-
 } // namespace tk

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace tk {
 
@@ -30,23 +29,6 @@ public:
 private:
     std::uint64_t nextBits();
     std::array<std::uint64_t, 4> state_{};
-};
-
-// Test double: returns the given values in turn, then repeats the last one; records mixes.
-class ScriptedRandom final : public Random {
-public:
-    explicit ScriptedRandom(std::vector<double> values)
-        : values_(std::move(values)) {}
-    double next() override;
-    void mix(double reading) override { mixes_.push_back(reading); }
-    void push(double value) { values_.push_back(value); }
-    const std::vector<double>& mixes() const { return mixes_; }
-    std::size_t drawn() const { return next_; }
-
-private:
-    std::vector<double> values_;
-    std::vector<double> mixes_;
-    std::size_t next_ = 0;
 };
 
 } // namespace tk

@@ -18,7 +18,6 @@ public:
     T* operator[](int index) const {
         return index >= 0 && index < static_cast<int>(elements_.size()) ? elements_[index].data() : nullptr;
     }
-    bool isLoaded(int index) const { return (*this)[index] != nullptr; }
 
     // Creates element `index` as a hidden copy of element 0. Loading a loaded element returns it as it is.
     T* load(int index) {

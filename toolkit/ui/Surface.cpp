@@ -30,11 +30,6 @@ void Surface::drawLine(double x1, double y1, double x2, double y2, QColor colour
     update(QRect(line.from, line.to).normalized().adjusted(-widthPx, -widthPx, widthPx, widthPx));
 }
 
-void Surface::clearDrawing() {
-    lines_.clear();
-    update();
-}
-
 void Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!canPaint(painter)) return;

@@ -21,7 +21,6 @@ public:
     // changes nothing.
     void drawLine(double x1Twips, double y1Twips, double x2Twips, double y2Twips, QColor colour = Qt::black,
                   int widthPx = 1);
-    void clearDrawing();
     int lineCount() const { return static_cast<int>(lines_.size()); }
 
 protected:

@@ -30,10 +30,6 @@ inline QPointF toTwips(QPointF pixels) {
     return pixels * tk::kTwipsPerPixel / zoom();
 }
 
-inline QColor rgb(int r, int g, int b) {
-    return QColor(r, g, b);
-}
-
 // The desktop's window background and window text colours.
 QColor systemWindowColour();
 QColor systemTextColour();

@@ -129,10 +129,7 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 bool Window::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        onActivate();
-        emit activated();
-    }
+    if (event->type() == QEvent::WindowActivate) onActivate();
     return QWidget::event(event);
 }
 

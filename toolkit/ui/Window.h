@@ -43,7 +43,6 @@ public:
 signals:
     // After the close-request handler, before destruction.
     void unloaded();
-    void activated();
 
 protected:
     // The close-request handler; it cannot refuse.

@@ -3,6 +3,7 @@
 // a pupil is drawn to. Places are in twips of a window's client area, as the windows are laid out.
 #pragma once
 
+#include "toolkit/core/RgbColour.h"
 #include "tools/soak/Rect.h"
 
 #include <cstdint>
@@ -22,13 +23,6 @@ struct TwipsRect {
 
     // Pixels relative to the client area's top-left corner.
     Rect pixels() const;
-};
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    bool operator==(const Rgb&) const = default;
 };
 
 // A way of closing a window: a control of its client area, a title of its menu bar, or its close box.
@@ -51,7 +45,7 @@ struct WorkingWindow {
     std::vector<int> avoidMenuTitles; // the same for menu titles
     std::vector<TwipsRect> hot;       // spots a pupil presses: buttons, keys, cells, lists
     std::vector<TwipsRect> drops;     // spots a pupil drags things to
-    std::vector<Rgb> hotColours;      // pressed where the screen shows these colours (pieces that move)
+    std::vector<tk::Rgb> hotColours;  // pressed where the screen shows these colours (pieces that move)
     bool typing = false;              // whether typing means something here
     int stay = 250;                   // gestures a pupil spends here, on average, before leaving by command
     // Gestures made the first time the window shows, before any random one: what the program builds on first

@@ -81,10 +81,8 @@ int shiftOf(unsigned long mask) {
     return shift;
 }
 
-Rgb colourOf(const XImage* image, unsigned long pixel) {
-    auto channel = [pixel](unsigned long mask) {
-        return static_cast<std::uint8_t>((pixel & mask) >> shiftOf(mask));
-    };
+tk::Rgb colourOf(const XImage* image, unsigned long pixel) {
+    auto channel = [pixel](unsigned long mask) { return static_cast<int>((pixel & mask) >> shiftOf(mask)); };
     return {channel(image->red_mask), channel(image->green_mask), channel(image->blue_mask)};
 }
 
@@ -167,7 +165,7 @@ std::vector<bool> XDesk::inkColumns(const Rect& area) {
     if (!image) return ink;
     for (int x = 0; x < r.width; ++x) {
         for (int y = r.height / 4; y < r.height * 3 / 4; ++y) {
-            const Rgb c = colourOf(image.get(), XGetPixel(image.get(), x, y));
+            const tk::Rgb c = colourOf(image.get(), XGetPixel(image.get(), x, y));
             if (c.red * 299 + c.green * 587 + c.blue * 114 < 96 * 1000) {
                 ink[static_cast<std::size_t>(x)] = true;
                 break;
@@ -177,7 +175,7 @@ std::vector<bool> XDesk::inkColumns(const Rect& area) {
     return ink;
 }
 
-std::vector<Point> XDesk::pointsShowing(const Rect& area, const std::vector<Rgb>& colours, int stepPx) {
+std::vector<Point> XDesk::pointsShowing(const Rect& area, const std::vector<tk::Rgb>& colours, int stepPx) {
     std::vector<Point> points;
     const Rect r = area.intersected(screen());
     if (r.empty()) return points;
@@ -186,7 +184,7 @@ std::vector<Point> XDesk::pointsShowing(const Rect& area, const std::vector<Rgb>
     if (!image) return points;
     for (int y = stepPx / 2; y < r.height; y += stepPx)
         for (int x = stepPx / 2; x < r.width; x += stepPx) {
-            const Rgb c = colourOf(image.get(), XGetPixel(image.get(), x, y));
+            const tk::Rgb c = colourOf(image.get(), XGetPixel(image.get(), x, y));
             if (std::find(colours.begin(), colours.end(), c) != colours.end())
                 points.push_back({r.x + x, r.y + y});
         }

@@ -28,7 +28,7 @@ public:
     // For each column of `area` (screen pixels), whether its middle rows show dark text.
     std::vector<bool> inkColumns(const Rect& area);
     // Points on a grid of `stepPx` inside `area` whose screen colour is one of `colours`.
-    std::vector<Point> pointsShowing(const Rect& area, const std::vector<Rgb>& colours, int stepPx);
+    std::vector<Point> pointsShowing(const Rect& area, const std::vector<tk::Rgb>& colours, int stepPx);
     // Asks `window` to close (WM_DELETE_WINDOW), as a window manager's close box does.
     void requestClose(unsigned long window);
 

@@ -2,6 +2,7 @@
 // Dealing triangles: base ranges per level, the sums, 7 to 10 givens, and the repeat of a thin deal.
 #include "cestaro/logic/Game.h"
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 #include <set>

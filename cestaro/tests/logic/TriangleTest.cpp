@@ -10,7 +10,6 @@
 namespace {
 
 using cestaro::CellGeometry;
-using cestaro::Rgb;
 using cestaro::Triangle;
 
 TEST(Triangle, ChildrenFollowTheSumTable) {
@@ -38,8 +37,8 @@ TEST(CellGeometry, EveryCircleStandsMidwayAboveItsChildren) {
 
 TEST(DemoGlow, CyclesFromYellowToRedAndBackEveryTenTicks) {
     cestaro::DemoGlow glow;
-    const Rgb expected[] = {{255, 255, 0}, {255, 204, 0}, {255, 153, 0}, {255, 102, 0}, {255, 51, 0},
-                            {255, 0, 0},   {255, 51, 0},  {255, 102, 0}, {255, 153, 0}, {255, 204, 0}};
+    const tk::Rgb expected[] = {{255, 255, 0}, {255, 204, 0}, {255, 153, 0}, {255, 102, 0}, {255, 51, 0},
+                                {255, 0, 0},   {255, 51, 0},  {255, 102, 0}, {255, 153, 0}, {255, 204, 0}};
     for (int lap = 0; lap < 3; ++lap)
         for (int step = 0; step < 10; ++step) {
             EXPECT_EQ(glow.step(), step);

@@ -3,6 +3,7 @@
 // neighbour; the ring on the cell being typed into; Esc on the instructions.
 #include "cestaro/tests/ui/CestaroFixture.h"
 #include "cestaro/ui/frmAbout.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 #include "toolkit/ui/Button.h"
 #include "toolkit/ui/Shape.h"
 

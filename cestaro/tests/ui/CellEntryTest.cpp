@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Typing, pasting and deleting in the cells: what survives, what is wiped, what is refused, what is judged.
 #include "cestaro/tests/ui/CestaroFixture.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 
 #include <QClipboard>
 

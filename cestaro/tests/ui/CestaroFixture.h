@@ -7,6 +7,7 @@
 #include "cestaro/ui/frmGame.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ManualClock.h"
 #include "toolkit/ui/Label.h"
 #include "toolkit/ui/testing/AnsweringMessageBoxes.h"
 #include "toolkit/ui/testing/MouseDriver.h"

@@ -3,6 +3,7 @@
 #include "cestaro/tests/ui/CestaroFixture.h"
 #include "cestaro/ui/BoardView.h"
 #include "cestaro/ui/frmAbout.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 #include "toolkit/ui/Button.h"
 #include "toolkit/ui/Label.h"
 #include "toolkit/ui/Shape.h"

@@ -3,6 +3,7 @@
 #include "filarino/logic/Draws.h"
 
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 
 #include <cmath>
 #include <functional>
@@ -59,7 +60,7 @@ TEST(Draws, ExactValuesAtEndsAndTies) {
 
 TEST(Draws, FlashColourDrawsRedGreenBlueInThatOrder) {
     tk::ScriptedRandom random({0.0, kJustBelowOne, 0.2});
-    EXPECT_EQ(filarino::drawFlashColour(random), (filarino::FlashColour{0, 255, 51}));
+    EXPECT_EQ(filarino::drawFlashColour(random), (tk::Rgb{0, 255, 51}));
     EXPECT_EQ(random.drawn(), 3u);
 }
 

@@ -5,6 +5,8 @@
 #include "filarino/logic/Modulo1.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ManualClock.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -5,6 +5,8 @@
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/NumberText.h"
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ManualClock.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

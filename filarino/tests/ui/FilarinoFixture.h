@@ -6,6 +6,7 @@
 #include "filarino/ui/Shell.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
+#include "toolkit/core/testing/ManualClock.h"
 #include "toolkit/ui/testing/AnsweringMessageBoxes.h"
 #include "toolkit/ui/testing/RecordingSound.h"
 

@@ -7,6 +7,7 @@
 #include "filarino/ui/Form12.h"
 #include "filarino/ui/FrmInizioPiu.h"
 #include "toolkit/core/Contact.h"
+#include "toolkit/core/testing/ScriptedRandom.h"
 #include "toolkit/ui/Button.h"
 #include "toolkit/ui/Frame.h"
 #include "toolkit/ui/Label.h"

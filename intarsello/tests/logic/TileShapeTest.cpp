@@ -64,9 +64,9 @@ TEST(TileShape, FreeFormMatchesEveryOrientationAndOnlyThose) {
 }
 
 TEST(Tile, ColoursAreTheFirstTwelvePaletteEntries) {
-    EXPECT_EQ(tiles()[4].colour, (Rgb{128, 0, 0}));
-    EXPECT_EQ(tiles()[7].colour, (Rgb{192, 192, 192}));
-    EXPECT_EQ(tiles()[11].colour, (Rgb{0, 255, 255}));
+    EXPECT_EQ(tiles()[4].colour, (tk::Rgb{128, 0, 0}));
+    EXPECT_EQ(tiles()[7].colour, (tk::Rgb{192, 192, 192}));
+    EXPECT_EQ(tiles()[11].colour, (tk::Rgb{0, 255, 255}));
     EXPECT_EQ(tileOfLetter('I'), 10);
     EXPECT_EQ(tileOfLetter('Q'), -1);
 }

@@ -2,6 +2,8 @@
 // The clocks and spans measured across midnight.
 #include "toolkit/core/Clock.h"
 
+#include "toolkit/core/testing/ManualClock.h"
+
 #include <gtest/gtest.h>
 
 namespace {

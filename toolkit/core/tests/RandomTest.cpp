@@ -2,6 +2,8 @@
 // The random source: range, reproducibility with a seed, and mixing that never replays a sequence.
 #include "toolkit/core/Random.h"
 
+#include "toolkit/core/testing/ScriptedRandom.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
