@@ -2,35 +2,18 @@
 // filarino: starts on its green backdrop with the start window in front, and runs until no window is left.
 #include "filarino/logic/Modulo1.h"
 #include "filarino/ui/Shell.h"
-#include "toolkit/core/Clock.h"
-#include "toolkit/core/Random.h"
 #include "toolkit/ui/Application.h"
-#include "toolkit/ui/DisplayProbe.h"
-#include "toolkit/ui/QtMessageBoxes.h"
-#include "toolkit/ui/ResourceSound.h"
-#include "toolkit/ui/Resources.h"
-
-#include <QApplication>
+#include "toolkit/ui/Program.h"
 
 int main(int argc, char** argv) {
-    tk::ui::prepareProcess();
-    const tk::ui::ProgramAbout about{"filarino",
-                                     "Filarino: le moltiplicazioni contando i puntini in righe e colonne."};
-    const tk::ui::StartOptions options = tk::ui::readCommandLine(argc, argv, about);
-    if (!tk::ui::prepareDisplay(about, options, filarino::ui::kWorkingWindowExtent)) return 1;
-    QApplication app(argc, argv);
-    if (!tk::ui::displayCanShowColours()) return 1;
-    tk::ui::prepareApplication(app, filarino::ui::kWorkingWindowExtent, options);
-    QApplication::setWindowIcon(tk::ui::resourceIcon(QStringLiteral("ICON"), 1));
-
+    const tk::ui::Program program{
+        {"filarino", "Filarino: le moltiplicazioni contando i puntini in righe e colonne."},
+        filarino::ui::kWorkingWindowExtent};
     filarino::Modulo1 modulo;
-    tk::RandomSource random;
-    tk::SystemClock clock;
-    tk::ui::ResourceSound sound;
-    tk::ui::QtMessageBoxes messages;
-    filarino::ui::Shell shell({modulo, random, clock, sound, messages});
-    QObject::connect(&shell, &filarino::ui::Shell::ended, &app, [] { QCoreApplication::exit(0); });
-
-    shell.loadForm1();
-    return QApplication::exec();
+    return tk::ui::runProgram(argc, argv, program, [&modulo](const tk::ui::Services& services) {
+        auto* shell = new filarino::ui::Shell(modulo, services);
+        QObject::connect(shell, &filarino::ui::Shell::ended, shell, [] { tk::ui::endProgram(); });
+        shell->loadForm1();
+        return shell;
+    });
 }

@@ -44,7 +44,7 @@ Label* panelLabel(QWidget* parent, const QString& caption, double left, double t
 
 } // namespace
 
-frmGame::frmGame(Services services)
+frmGame::frmGame(tk::ui::Services services)
     : Window(nullptr, QStringLiteral("LA CESTARO"), kExtent.clientWidthTwips, kExtent.clientHeightTwips,
              kTeal)
     , services_(services)

@@ -5,8 +5,8 @@
 
 #include "cestaro/logic/DemoGlow.h"
 #include "cestaro/logic/Game.h"
-#include "cestaro/ui/Services.h"
 #include "cestaro/ui/frmAbout.h"
+#include "toolkit/ui/Services.h"
 #include "toolkit/ui/Window.h"
 
 #include <QPointer>
@@ -34,7 +34,7 @@ public:
     static constexpr tk::ui::WindowExtent kExtent{8880, 6615, true};
 
     // Builds the window and runs its load; show it with showModeless().
-    explicit frmGame(Services services);
+    explicit frmGame(tk::ui::Services services);
     ~frmGame() override;
 
     // Event handlers, public so that tests can drive them as the pupil would.
@@ -88,7 +88,7 @@ private:
     void showGame();
     void endProgram();
 
-    Services services_;
+    tk::ui::Services services_;
     Game game_;
     DemoGlow glow_;
     BoardView* board_ = nullptr;

@@ -67,7 +67,7 @@ ExerciseWindow::ExerciseWindow(Shell& shell, QWidget* backdrop, const Layout& la
     : Window(backdrop, layout.caption, kWorkingWindowExtent.clientWidthTwips,
              kWorkingWindowExtent.clientHeightTwips, kPaleYellow)
     , shell_(shell)
-    , exercise_(shell.services().modulo, shell.services().clock, shell.services().random) {
+    , exercise_(shell.modulo(), shell.services().clock, shell.services().random) {
     buildMenu();
     buildBanners(layout);
     buildArrayFrame(layout);
@@ -283,7 +283,7 @@ void ExerciseWindow::Form_Load() {
     Label1->setBackColour(QColor(255, 240, 150));
     Label1->setForeColour(QColor(250, 170, 110));
     Label18->setBackColour(QColor(250, 200, 110));
-    const Modulo1& modulo = shell_.services().modulo;
+    const Modulo1& modulo = shell_.modulo();
     Label18->setCaption(QString::fromStdString(rangeTitle(modulo.NumeroMinimo, modulo.NumeroMassimo)));
     // The series' counters were zeroed when the exercise was made with the window.
     LblPer->hide();
@@ -306,7 +306,7 @@ void ExerciseWindow::CmdOperazione_Click() {
         answering->show();
     setBoxCaption(LblNumero1, {});
     setBoxCaption(LblNumero2, {});
-    lblOperazione->setCaption(QString::number(shell_.services().modulo.NumOperazioni));
+    lblOperazione->setCaption(QString::number(shell_.modulo().NumOperazioni));
     CmdOperazione->hide();
     CmdVerifica->hide();
     DisegnaPallini(*array);

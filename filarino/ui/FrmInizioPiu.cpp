@@ -188,7 +188,7 @@ void FrmInizioPiu::Form_Load() {
     Timer1.start();
     Timer2.start();
     Timer3.start();
-    Modulo1& modulo = shell_.services().modulo;
+    Modulo1& modulo = shell_.modulo();
     if (!modulo.SuonoIniziale) {
         shell_.SuonaRisorsa(114);
         modulo.SuonoIniziale = true;
@@ -232,7 +232,7 @@ void FrmInizioPiu::Command4_Click() {
 }
 
 void FrmInizioPiu::chooseRange(int numeroMinimo, int numeroMassimo) {
-    Modulo1& modulo = shell_.services().modulo;
+    Modulo1& modulo = shell_.modulo();
     modulo.NumeroMinimo = static_cast<std::int16_t>(numeroMinimo);
     modulo.NumeroMassimo = static_cast<std::int16_t>(numeroMassimo);
     Shell& shell = shell_; // this window may be gone once the exercise has opened

@@ -15,8 +15,9 @@
 
 namespace filarino::ui {
 
-Shell::Shell(Services services)
-    : services_(services) {}
+Shell::Shell(Modulo1& modulo, tk::ui::Services services)
+    : modulo_(modulo)
+    , services_(services) {}
 
 Shell::~Shell() {
     // Windows still open when the program ends go with it, without their close handlers.

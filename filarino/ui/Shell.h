@@ -6,21 +6,12 @@
 #include "filarino/ui/Form1.h"
 #include "filarino/ui/Form11.h"
 #include "filarino/ui/Form12.h"
+#include "toolkit/ui/Services.h"
 #include "toolkit/ui/Zoom.h"
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
-
-namespace tk {
-class Clock;
-class Random;
-} // namespace tk
-
-namespace tk::ui {
-class MessageBoxes;
-class SoundSink;
-} // namespace tk::ui
 
 namespace filarino {
 struct Modulo1;
@@ -34,23 +25,15 @@ class FrmInizioPiu;
 // The start window and the exercise windows are all this size.
 inline constexpr tk::ui::WindowExtent kWorkingWindowExtent{11880, 8310, true};
 
-// What the windows use from outside: the program-wide values and the seams for randomness, time, sound
-// and message boxes.
-struct Services {
-    Modulo1& modulo;
-    tk::Random& random;
-    tk::Clock& clock;
-    tk::ui::SoundSink& sound;
-    tk::ui::MessageBoxes& messages;
-};
-
 class Shell : public QObject {
     Q_OBJECT
 public:
-    explicit Shell(Services services);
+    // `modulo` holds the program-wide values every window reads and writes.
+    Shell(Modulo1& modulo, tk::ui::Services services);
     ~Shell() override;
 
-    Services& services() { return services_; }
+    Modulo1& modulo() { return modulo_; }
+    tk::ui::Services& services() { return services_; }
 
     // Loading a backdrop creates it, shows it over the screen and opens its working window in front of it.
     // Loading a loaded window does nothing; unloading one that is not loaded does nothing.
@@ -96,7 +79,8 @@ private:
     // Creates a backdrop whose clicks run `openWorkingWindow`, and loads it; a loaded one is left alone.
     template <typename T> void loadBackdrop(QPointer<T>& slot, std::function<void()> openWorkingWindow);
 
-    Services services_;
+    Modulo1& modulo_;
+    tk::ui::Services services_;
     QPointer<Form1> form1_;
     QPointer<Form11> form11_;
     QPointer<Form12> form12_;

@@ -44,7 +44,7 @@ enum class Kind { Operation, TimesTable };
 class ExerciseWindowTest : public FilarinoFixture {
 protected:
     void SetUp() override {
-        shell = std::make_unique<ui::Shell>(ui::Services{modulo, queued, clock, sound, messages});
+        shell = std::make_unique<ui::Shell>(modulo, tk::ui::Services{queued, clock, sound, messages});
         ended = std::make_unique<QSignalSpy>(shell.get(), &ui::Shell::ended);
         modulo.SuonoIniziale = true; // keep the start sound out of the recordings
     }

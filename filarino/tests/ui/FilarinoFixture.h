@@ -20,7 +20,7 @@ namespace filarino::test {
 class FilarinoFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell = std::make_unique<ui::Shell>(ui::Services{modulo, random, clock, sound, messages});
+        shell = std::make_unique<ui::Shell>(modulo, tk::ui::Services{random, clock, sound, messages});
         ended = std::make_unique<QSignalSpy>(shell.get(), &ui::Shell::ended);
     }
     void TearDown() override {

@@ -84,7 +84,7 @@ int runStalledSession() {
     tk::SystemClock clock;
     tk::ui::ResourceSound sound;
     tk::ui::AnsweringMessageBoxes messages;
-    filarino::ui::Shell shell({modulo, random, clock, sound, messages});
+    filarino::ui::Shell shell(modulo, {random, clock, sound, messages});
     shell.loadForm1();
     filarino::ui::FrmInizioPiu* start = shell.frmInizioPiu();
     PaintCounter startPaints(start);

@@ -120,7 +120,7 @@ TEST_F(StartWindow, MenuEsciEndsAtOnceWithoutClosingHandlers) {
 TEST_F(StartWindow, BlankedPortraitStaysEmptyRightAfterItsNewPortrait) {
     // One value per portrait drawn at load, so that the values pushed below are the next ones drawn.
     tk::ScriptedRandom scripted(std::vector<double>(12, 0.5));
-    ui::Shell scriptedShell({modulo, scripted, clock, sound, messages});
+    ui::Shell scriptedShell(modulo, {scripted, clock, sound, messages});
     modulo.SuonoIniziale = true;
     scriptedShell.loadForm1();
     ui::FrmInizioPiu& start = *scriptedShell.frmInizioPiu();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What cestaro's windows use from outside: randomness, the clock, sound and message boxes.
+// What a game's windows use from outside: randomness, the clock, sound and message boxes.
 #pragma once
 
 namespace tk {
@@ -8,18 +8,16 @@ class Random;
 } // namespace tk
 
 namespace tk::ui {
+
 class MessageBoxes;
 class SoundSink;
-} // namespace tk::ui
-
-namespace cestaro::ui {
 
 // The program wires the real ones; tests hand in a seeded source, a manual clock and doubles.
 struct Services {
     tk::Random& random;
     tk::Clock& clock;
-    tk::ui::SoundSink& sound;
-    tk::ui::MessageBoxes& messages;
+    SoundSink& sound;
+    MessageBoxes& messages;
 };
 
-} // namespace cestaro::ui
+} // namespace tk::ui

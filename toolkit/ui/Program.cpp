@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one start and end of every game, with the real random source, clock, sound and message boxes.
+#include "toolkit/ui/Program.h"
+
+#include "toolkit/core/Clock.h"
+#include "toolkit/core/Random.h"
+#include "toolkit/ui/Application.h"
+#include "toolkit/ui/DisplayProbe.h"
+#include "toolkit/ui/QtMessageBoxes.h"
+#include "toolkit/ui/ResourceSound.h"
+#include "toolkit/ui/Resources.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <memory>
+
+namespace tk::ui {
+
+namespace {
+
+class NoSound final : public SoundSink {
+public:
+    void play(int, PlayMode) override {}
+};
+
+} // namespace
+
+int runProgram(int argc, char** argv, const Program& program, const OpenFirstWindows& open) {
+    prepareProcess();
+    const StartOptions options = readCommandLine(argc, argv, program.about);
+    if (!prepareDisplay(program.about, options, program.largest)) return 1;
+    QApplication app(argc, argv);
+    if (!displayCanShowColours()) return 1;
+    prepareApplication(app, program.largest, options);
+    if (program.iconOnEveryWindow) QApplication::setWindowIcon(resourceIcon(QStringLiteral("ICON"), 1));
+
+    RandomSource random;
+    SystemClock clock;
+    QtMessageBoxes messages;
+    // Made only for a program with sounds: the player connects to the sound server as it is made.
+    std::unique_ptr<SoundSink> sound;
+    if (program.playsSounds)
+        sound = std::make_unique<ResourceSound>();
+    else
+        sound = std::make_unique<NoSound>();
+
+    const QPointer<QObject> firstWindows = open({random, clock, *sound, messages});
+    const int result = QApplication::exec();
+    // Ended while its windows are still there: they go without running any handler.
+    delete firstWindows.data();
+    return result;
+}
+
+} // namespace tk::ui
