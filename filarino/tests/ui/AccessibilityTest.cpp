@@ -81,44 +81,49 @@ TEST_F(FilarinoAccessibility, StartWindowNamesTheListTheButtonsAndTheMenuWithout
     EXPECT_EQ(ScreenReader::entryNames(start.menuBar()), (QStringList{"Esci", "Autore"}));
 }
 
-TEST_F(FilarinoAccessibility, ExerciseWindowsNameKeysBoxesVerdictAndResultCells) {
-    for (Kind kind : {Kind::Operation, Kind::TimesTable}) {
-        SetUp();
-        ScreenReader reader;
-        ui::ExerciseWindow& window = open(kind);
-        const ui::ExerciseWindowTesting view(window);
-        for (int value = 1; value <= 10; ++value) {
-            tk::ui::Label* key = window.keys()[static_cast<std::size_t>(value - 1)];
-            EXPECT_EQ(reader.role(key), QAccessible::StaticText);
-            EXPECT_EQ(reader.name(key), QStringLiteral("Tasto %1").arg(value));
-            EXPECT_EQ(reader.value(key), QString::number(value));
-        }
-        EXPECT_EQ(reader.name(view.frmTastierino()), "TASTIERINO");
-        EXPECT_EQ(reader.role(view.frmTastierino()), QAccessible::Grouping);
-        EXPECT_EQ(reader.name(view.LblNumero1()), "Pallini in una riga");
-        EXPECT_EQ(reader.name(view.LblNumero2()), "Numero di righe");
-        EXPECT_EQ(reader.name(view.LblPer()), "per");
-        EXPECT_EQ(reader.name(view.LblEsito()), "Esito");
-        EXPECT_EQ(reader.value(view.LblEsito()), "");
-        EXPECT_EQ(reader.name(view.LblIstruzione()), "Clicca il pulsante \"Nuovo filarino\"");
-        EXPECT_EQ(reader.name(view.frmElaborazione()), "ELABORAZIONE");
-        const std::pair<tk::ui::Label*, const char*> cells[] = {{view.lblOperazione(), "Operazioni"},
-                                                                {view.lblRisEsatte(), "Risposte esatte"},
-                                                                {view.lblRisErrate(), "Risposte errate"},
-                                                                {view.lblTempoParziale(), "Tempo parziale"},
-                                                                {view.lblTempoTotale(), "Tempo totale"}};
-        for (const auto& [cell, spoken] : cells)
-            EXPECT_EQ(reader.name(cell), spoken);
-        EXPECT_EQ(reader.interfaceOf(view.lblTempoParziale())->text(QAccessible::Description),
-                  "Secondi impiegati per ogni risposta");
-        EXPECT_EQ(reader.name(view.CmdOperazione()), "Nuovo filarino");
-        EXPECT_EQ(reader.name(view.CmdVerifica()), "Controlla");
-        EXPECT_EQ(reader.name(view.CmdFine()), "Esci");
-        EXPECT_TRUE(reader.interfaceOf(view.Image2())->state().invisible) << "the arrow only decorates";
-        EXPECT_EQ(ScreenReader::entryNames(window.menuBar()),
-                  kind == Kind::Operation ? QStringList{"Esci"} : (QStringList{"Esci", "Autore"}));
-        TearDown();
+class EachExerciseWindowRead : public FilarinoAccessibility, public ::testing::WithParamInterface<Kind> {};
+
+INSTANTIATE_TEST_SUITE_P(Windows, EachExerciseWindowRead,
+                         ::testing::Values(Kind::Operation, Kind::TimesTable),
+                         [](const ::testing::TestParamInfo<Kind>& info) {
+                             return std::string(info.param == Kind::Operation ? "Operation" : "TimesTable");
+                         });
+
+TEST_P(EachExerciseWindowRead, NamesKeysBoxesVerdictAndResultCells) {
+    const Kind kind = GetParam();
+    ScreenReader reader;
+    ui::ExerciseWindow& window = open(kind);
+    const ui::ExerciseWindowTesting view(window);
+    for (int value = 1; value <= 10; ++value) {
+        tk::ui::Label* key = window.keys()[static_cast<std::size_t>(value - 1)];
+        EXPECT_EQ(reader.role(key), QAccessible::StaticText);
+        EXPECT_EQ(reader.name(key), QStringLiteral("Tasto %1").arg(value));
+        EXPECT_EQ(reader.value(key), QString::number(value));
     }
+    EXPECT_EQ(reader.name(view.frmTastierino()), "TASTIERINO");
+    EXPECT_EQ(reader.role(view.frmTastierino()), QAccessible::Grouping);
+    EXPECT_EQ(reader.name(view.LblNumero1()), "Pallini in una riga");
+    EXPECT_EQ(reader.name(view.LblNumero2()), "Numero di righe");
+    EXPECT_EQ(reader.name(view.LblPer()), "per");
+    EXPECT_EQ(reader.name(view.LblEsito()), "Esito");
+    EXPECT_EQ(reader.value(view.LblEsito()), "");
+    EXPECT_EQ(reader.name(view.LblIstruzione()), "Clicca il pulsante \"Nuovo filarino\"");
+    EXPECT_EQ(reader.name(view.frmElaborazione()), "ELABORAZIONE");
+    const std::pair<tk::ui::Label*, const char*> cells[] = {{view.lblOperazione(), "Operazioni"},
+                                                            {view.lblRisEsatte(), "Risposte esatte"},
+                                                            {view.lblRisErrate(), "Risposte errate"},
+                                                            {view.lblTempoParziale(), "Tempo parziale"},
+                                                            {view.lblTempoTotale(), "Tempo totale"}};
+    for (const auto& [cell, spoken] : cells)
+        EXPECT_EQ(reader.name(cell), spoken);
+    EXPECT_EQ(reader.interfaceOf(view.lblTempoParziale())->text(QAccessible::Description),
+              "Secondi impiegati per ogni risposta");
+    EXPECT_EQ(reader.name(view.CmdOperazione()), "Nuovo filarino");
+    EXPECT_EQ(reader.name(view.CmdVerifica()), "Controlla");
+    EXPECT_EQ(reader.name(view.CmdFine()), "Esci");
+    EXPECT_TRUE(reader.interfaceOf(view.Image2())->state().invisible) << "the arrow only decorates";
+    EXPECT_EQ(ScreenReader::entryNames(window.menuBar()),
+              kind == Kind::Operation ? QStringList{"Esci"} : (QStringList{"Esci", "Autore"}));
 }
 
 TEST_F(FilarinoAccessibility, RightAnswerIsToldThroughBoxesVerdictProductAndTable) {

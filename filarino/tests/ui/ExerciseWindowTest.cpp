@@ -91,38 +91,56 @@ protected:
     QueuedRandom queued;
 };
 
-TEST_F(ExerciseWindowTest, OpeningClosesTheStartWindowAndWaitsForTheFirstArray) {
-    for (Kind kind : {Kind::Operation, Kind::TimesTable}) {
-        SetUp();
-        modulo.NumEsatte = 5; // left over from an earlier series
-        ui::ExerciseWindow& window = open(kind);
-        const ui::ExerciseWindowTesting view(window);
-        EXPECT_EQ(shell->frmInizioPiu(), nullptr);
-        EXPECT_EQ(shell->form1(), nullptr);
-        EXPECT_EQ(window.parentWidget(), kind == Kind::Operation ? static_cast<QWidget*>(shell->form11())
-                                                                 : static_cast<QWidget*>(shell->form12()));
-        EXPECT_EQ(modulo.NumEsatte, 0);
-        EXPECT_EQ(view.Label18()->caption(), "  FILARINO DA  1 a 10");
-        EXPECT_EQ(view.LblIstruzione()->caption(), "Clicca il pulsante \"Nuovo filarino\"");
-        EXPECT_EQ(view.LblEsito()->caption(), " ");
-        for (QWidget* shown :
-             {static_cast<QWidget*>(view.CmdOperazione()), static_cast<QWidget*>(view.CmdFine()),
-              static_cast<QWidget*>(view.Image2()), static_cast<QWidget*>(key(window, 10))})
-            EXPECT_TRUE(shown->isVisible());
-        for (QWidget* hidden :
-             {static_cast<QWidget*>(view.LblNumero1()), static_cast<QWidget*>(view.LblNumero2()),
-              static_cast<QWidget*>(view.LblPer()), static_cast<QWidget*>(view.LblVolte()),
-              static_cast<QWidget*>(view.Label3()), static_cast<QWidget*>(view.CmdVerifica())})
-            EXPECT_FALSE(hidden->isVisible());
-        EXPECT_FALSE(view.Timer1().isActive());
-        EXPECT_FALSE(view.Image2()->isEmpty()); // the hint arrow
+// What differs between the two exercise windows.
+struct WindowCase {
+    const char* name;
+    Kind kind;
+    QString caption;
+    QRect frame1, box, verifica, operazione;
+    bool autore;                   // the menu has "Autore"
+    QColor verificaAfterFirstTick; // the check button's face blinks from its first face to this one
+};
 
-        // Before the first array the keys do not drag and nothing fills.
-        drag(key(window, 3), {view.Frame1()});
-        EXPECT_FALSE(window.keypadDrag().outline() && window.keypadDrag().outline()->isVisible());
-        EXPECT_EQ(window.exercise().state(), Exercise::State::Waiting);
-        TearDown();
-    }
+class EachExerciseWindow : public ExerciseWindowTest, public ::testing::WithParamInterface<WindowCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EachExerciseWindow,
+    ::testing::Values(WindowCase{"Operation", Kind::Operation, "  DALLO FILARINO ALL'OPERAZIONE",
+                                 QRect(389, 58, 399, 152), QRect(15, 46, 107, 89), QRect(399, 499, 251, 33),
+                                 QRect(401, 499, 250, 33), false, QColor(255, 255, 192)},
+                      WindowCase{"TimesTable", Kind::TimesTable, "DALLO FILARINO ALLE TABELLINE",
+                                 QRect(389, 59, 400, 152), QRect(9, 45, 83, 81), QRect(399, 502, 251, 33),
+                                 QRect(405, 502, 245, 33), true, QColor(192, 192, 0)}),
+    [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+
+TEST_P(EachExerciseWindow, OpeningClosesTheStartWindowAndWaitsForTheFirstArray) {
+    const Kind kind = GetParam().kind;
+    modulo.NumEsatte = 5; // left over from an earlier series
+    ui::ExerciseWindow& window = open(kind);
+    const ui::ExerciseWindowTesting view(window);
+    EXPECT_EQ(shell->frmInizioPiu(), nullptr);
+    EXPECT_EQ(shell->form1(), nullptr);
+    EXPECT_EQ(window.parentWidget(), kind == Kind::Operation ? static_cast<QWidget*>(shell->form11())
+                                                             : static_cast<QWidget*>(shell->form12()));
+    EXPECT_EQ(modulo.NumEsatte, 0);
+    EXPECT_EQ(view.Label18()->caption(), "  FILARINO DA  1 a 10");
+    EXPECT_EQ(view.LblIstruzione()->caption(), "Clicca il pulsante \"Nuovo filarino\"");
+    EXPECT_EQ(view.LblEsito()->caption(), " ");
+    for (QWidget* shown : {static_cast<QWidget*>(view.CmdOperazione()), static_cast<QWidget*>(view.CmdFine()),
+                           static_cast<QWidget*>(view.Image2()), static_cast<QWidget*>(key(window, 10))})
+        EXPECT_TRUE(shown->isVisible());
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(view.LblNumero1()), static_cast<QWidget*>(view.LblNumero2()),
+          static_cast<QWidget*>(view.LblPer()), static_cast<QWidget*>(view.LblVolte()),
+          static_cast<QWidget*>(view.Label3()), static_cast<QWidget*>(view.CmdVerifica())})
+        EXPECT_FALSE(hidden->isVisible());
+    EXPECT_FALSE(view.Timer1().isActive());
+    EXPECT_FALSE(view.Image2()->isEmpty()); // the hint arrow
+
+    // Before the first array the keys do not drag and nothing fills.
+    drag(key(window, 3), {view.Frame1()});
+    EXPECT_FALSE(window.keypadDrag().outline() && window.keypadDrag().outline()->isVisible());
+    EXPECT_EQ(window.exercise().state(), Exercise::State::Waiting);
 }
 
 TEST_F(ExerciseWindowTest, DragOverTheFirstBoxOnToTheSecondFillsBothAndOffersTheCheck) {
@@ -315,72 +333,77 @@ TEST_F(ExerciseWindowTest, WindowClosedWhileTheVerdictSoundYieldsIsLeftAlone) {
     EXPECT_EQ(modulo.NumEsatte, 1);
 }
 
-TEST_F(ExerciseWindowTest, ClosingDuringAnExerciseReturnsToTheStartWindowWithoutCountingIt) {
-    struct Case {
-        Kind kind;
-        const char* how;
-    };
-    for (const Case& c : {Case{Kind::Operation, "close box"}, Case{Kind::Operation, "Esci button"},
-                          Case{Kind::TimesTable, "Esci menu"}, Case{Kind::TimesTable, "Esci button"}}) {
-        SetUp();
-        ui::ExerciseWindow& window = open(c.kind);
-        const ui::ExerciseWindowTesting view(window);
-        newArray(window, kThree, kFour);
-        drag(key(window, 3), {view.LblNumero1()});
-        const std::string how = c.how;
-        if (how == "close box")
-            window.close();
-        else if (how == "Esci menu")
-            view.MnuEsci()->trigger();
-        else
-            click(view.CmdFine());
-        settle();
-        EXPECT_EQ(shell->exerciseWindow(), nullptr) << how;
-        EXPECT_EQ(shell->form11(), nullptr) << how;
-        EXPECT_EQ(shell->form12(), nullptr) << how;
-        ASSERT_NE(shell->frmInizioPiu(), nullptr) << how;
-        EXPECT_TRUE(shell->frmInizioPiu()->isVisible()) << how;
-        EXPECT_TRUE(shell->form1()->isVisible()) << how;
-        EXPECT_EQ(modulo.NumOperazioni, 1) << how;
-        EXPECT_EQ(modulo.NumEsatte + modulo.NumErrate, 0) << how;
-        EXPECT_EQ(ended->count(), 0) << how;
-        EXPECT_TRUE(sound.played.empty()) << how;
-        // No yellow or pink backdrop is left behind the start window.
-        int visibleWindows = 0;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            visibleWindows += top->isVisible() ? 1 : 0;
-        EXPECT_EQ(visibleWindows, 2) << how;
-        TearDown();
+enum class Way { CloseBox, EsciButton, EsciMenu };
+
+struct ClosingCase {
+    const char* name;
+    Kind kind;
+    Way way;
+};
+
+class ClosingAnExerciseWindow : public ExerciseWindowTest,
+                                public ::testing::WithParamInterface<ClosingCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClosingAnExerciseWindow,
+    ::testing::Values(ClosingCase{"OperationByCloseBox", Kind::Operation, Way::CloseBox},
+                      ClosingCase{"OperationByEsciButton", Kind::Operation, Way::EsciButton},
+                      ClosingCase{"TimesTableByEsciMenu", Kind::TimesTable, Way::EsciMenu},
+                      ClosingCase{"TimesTableByEsciButton", Kind::TimesTable, Way::EsciButton}),
+    [](const ::testing::TestParamInfo<ClosingCase>& info) { return std::string(info.param.name); });
+
+TEST_P(ClosingAnExerciseWindow, DuringAnExerciseReturnsToTheStartWindowWithoutCountingIt) {
+    ui::ExerciseWindow& window = open(GetParam().kind);
+    const ui::ExerciseWindowTesting view(window);
+    newArray(window, kThree, kFour);
+    drag(key(window, 3), {view.LblNumero1()});
+    switch (GetParam().way) {
+    case Way::CloseBox:
+        window.close();
+        break;
+    case Way::EsciMenu:
+        view.MnuEsci()->trigger();
+        break;
+    case Way::EsciButton:
+        click(view.CmdFine());
+        break;
     }
+    settle();
+    EXPECT_EQ(shell->exerciseWindow(), nullptr);
+    EXPECT_EQ(shell->form11(), nullptr);
+    EXPECT_EQ(shell->form12(), nullptr);
+    ASSERT_NE(shell->frmInizioPiu(), nullptr);
+    EXPECT_TRUE(shell->frmInizioPiu()->isVisible());
+    EXPECT_TRUE(shell->form1()->isVisible());
+    EXPECT_EQ(modulo.NumOperazioni, 1);
+    EXPECT_EQ(modulo.NumEsatte + modulo.NumErrate, 0);
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_TRUE(sound.played.empty());
+    // No yellow or pink backdrop is left behind the start window.
+    int visibleWindows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        visibleWindows += top->isVisible() ? 1 : 0;
+    EXPECT_EQ(visibleWindows, 2);
 }
 
-TEST_F(ExerciseWindowTest, TimerFlashesEveryDotAndBlinksTheCheckButton) {
-    struct Case {
-        Kind kind;
-        QColor afterFirstTick;
-    };
-    for (const Case& c :
-         {Case{Kind::Operation, QColor(255, 255, 192)}, Case{Kind::TimesTable, QColor(192, 192, 0)}}) {
-        SetUp();
-        ui::ExerciseWindow& window = open(c.kind);
-        const ui::ExerciseWindowTesting view(window);
-        newArray(window, kTen, kTen);
-        EXPECT_TRUE(view.Timer1().isActive());
-        EXPECT_EQ(view.Timer1().interval(), 200);
-        // Border then fill, red, green and blue each: 255 r.
-        queued.queue.clear();
-        for (int i = 0; i < 100 * 6; ++i)
-            queued.queue.push_back(i % 6 / 5.0);
-        window.Timer1_Timer();
-        EXPECT_EQ(view.CmdVerifica()->face(), c.afterFirstTick);
-        for (int i = 1; i <= 100; ++i) {
-            EXPECT_EQ(view.Shape1()[i]->borderColour(), QColor(0, 51, 102)) << i;
-            EXPECT_EQ(view.Shape1()[i]->fillColour(), QColor(153, 204, 255)) << i;
-        }
-        window.Timer1_Timer();
-        EXPECT_NE(view.CmdVerifica()->face(), c.afterFirstTick);
-        TearDown();
+TEST_P(EachExerciseWindow, TimerFlashesEveryDotAndBlinksTheCheckButton) {
+    ui::ExerciseWindow& window = open(GetParam().kind);
+    const ui::ExerciseWindowTesting view(window);
+    newArray(window, kTen, kTen);
+    EXPECT_TRUE(view.Timer1().isActive());
+    EXPECT_EQ(view.Timer1().interval(), 200);
+    // Border then fill, red, green and blue each: 255 r.
+    queued.queue.clear();
+    for (int i = 0; i < 100 * 6; ++i)
+        queued.queue.push_back(i % 6 / 5.0);
+    window.Timer1_Timer();
+    EXPECT_EQ(view.CmdVerifica()->face(), GetParam().verificaAfterFirstTick);
+    for (int i = 1; i <= 100; ++i) {
+        EXPECT_EQ(view.Shape1()[i]->borderColour(), QColor(0, 51, 102)) << i;
+        EXPECT_EQ(view.Shape1()[i]->fillColour(), QColor(153, 204, 255)) << i;
     }
+    window.Timer1_Timer();
+    EXPECT_NE(view.CmdVerifica()->face(), GetParam().verificaAfterFirstTick);
 }
 
 TEST_F(ExerciseWindowTest, TenRowsOfTenDotsStandInTheFrameEachAboveItsRuledLine) {
@@ -402,37 +425,24 @@ TEST_F(ExerciseWindowTest, TenRowsOfTenDotsStandInTheFrameEachAboveItsRuledLine)
     }
 }
 
-TEST_F(ExerciseWindowTest, ControlsStandWhereEachWindowPutsThem) {
-    struct Case {
-        Kind kind;
-        QString caption;
-        QRect frame1, box, verifica, operazione;
-        bool autore;
-    };
-    for (const Case& c :
-         {Case{Kind::Operation, "  DALLO FILARINO ALL'OPERAZIONE", QRect(389, 58, 399, 152),
-               QRect(15, 46, 107, 89), QRect(399, 499, 251, 33), QRect(401, 499, 250, 33), false},
-          Case{Kind::TimesTable, "DALLO FILARINO ALLE TABELLINE", QRect(389, 59, 400, 152),
-               QRect(9, 45, 83, 81), QRect(399, 502, 251, 33), QRect(405, 502, 245, 33), true}}) {
-        SetUp();
-        ui::ExerciseWindow& window = open(c.kind);
-        const ui::ExerciseWindowTesting view(window);
-        EXPECT_EQ(window.windowTitle(), c.caption);
-        EXPECT_EQ(window.client()->size(), QSize(792, 554));
-        EXPECT_EQ(view.Frame1()->geometry(), c.frame1);
-        EXPECT_EQ(view.LblNumero1()->geometry(), c.box);
-        EXPECT_EQ(view.CmdVerifica()->geometry(), c.verifica);
-        EXPECT_EQ(view.CmdOperazione()->geometry(), c.operazione);
-        EXPECT_EQ(view.CmdOperazione()->face(), QColor(128, 255, 128));
-        EXPECT_EQ(view.CmdFine()->cursor().hotSpot(), QPoint(4, 0));
-        EXPECT_EQ(key(window, 10)->caption(), "10");
-        EXPECT_EQ(key(window, 10)->mapTo(window.client(), QPoint()), QPoint(389 + 314, 223 + 73));
-        EXPECT_EQ(view.lblTempoTotale()->toolTip(), "Secondi impiegati per ogni esercizio");
-        EXPECT_EQ(view.frmElaborazione()->lineCount(), 4);
-        EXPECT_EQ(view.Frame4()->lineCount(), 10);
-        EXPECT_EQ(window.menuBar()->actions().size(), c.autore ? 3 : 2);
-        TearDown();
-    }
+TEST_P(EachExerciseWindow, ControlsStandWhereEachWindowPutsThem) {
+    const WindowCase& c = GetParam();
+    ui::ExerciseWindow& window = open(c.kind);
+    const ui::ExerciseWindowTesting view(window);
+    EXPECT_EQ(window.windowTitle(), c.caption);
+    EXPECT_EQ(window.client()->size(), QSize(792, 554));
+    EXPECT_EQ(view.Frame1()->geometry(), c.frame1);
+    EXPECT_EQ(view.LblNumero1()->geometry(), c.box);
+    EXPECT_EQ(view.CmdVerifica()->geometry(), c.verifica);
+    EXPECT_EQ(view.CmdOperazione()->geometry(), c.operazione);
+    EXPECT_EQ(view.CmdOperazione()->face(), QColor(128, 255, 128));
+    EXPECT_EQ(view.CmdFine()->cursor().hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(key(window, 10)->caption(), "10");
+    EXPECT_EQ(key(window, 10)->mapTo(window.client(), QPoint()), QPoint(389 + 314, 223 + 73));
+    EXPECT_EQ(view.lblTempoTotale()->toolTip(), "Secondi impiegati per ogni esercizio");
+    EXPECT_EQ(view.frmElaborazione()->lineCount(), 4);
+    EXPECT_EQ(view.Frame4()->lineCount(), 10);
+    EXPECT_EQ(window.menuBar()->actions().size(), c.autore ? 3 : 2);
 }
 
 TEST_F(ExerciseWindowTest, ADoubleClickOnControllaKeepsTheVerdictInSight) {

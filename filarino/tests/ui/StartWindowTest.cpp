@@ -95,18 +95,24 @@ TEST_F(StartWindow, RangeButtonsStoreTheRangeAndOpenTheChosenBackdrop) {
     }
 }
 
-TEST_F(StartWindow, CloseBoxAndEsciButtonEndTheProgramWithNothingLeftOpen) {
-    for (bool closeBox : {true, false}) {
-        SetUp(); // a fresh run each time
-        shell->loadForm1();
-        if (closeBox)
-            shell->frmInizioPiu()->close();
-        else
-            shell->frmInizioPiu()->Command9_Click();
-        settle();
-        EXPECT_FALSE(shell->anyWindowLoaded());
-        EXPECT_EQ(ended->count(), 1);
-    }
+enum class Way { CloseBox, EsciButton };
+
+class StartWindowClosing : public StartWindow, public ::testing::WithParamInterface<Way> {};
+
+INSTANTIATE_TEST_SUITE_P(Ways, StartWindowClosing, ::testing::Values(Way::CloseBox, Way::EsciButton),
+                         [](const ::testing::TestParamInfo<Way>& info) {
+                             return std::string(info.param == Way::CloseBox ? "CloseBox" : "EsciButton");
+                         });
+
+TEST_P(StartWindowClosing, EndsTheProgramWithNothingLeftOpen) {
+    shell->loadForm1();
+    if (GetParam() == Way::CloseBox)
+        shell->frmInizioPiu()->close();
+    else
+        shell->frmInizioPiu()->Command9_Click();
+    settle();
+    EXPECT_FALSE(shell->anyWindowLoaded());
+    EXPECT_EQ(ended->count(), 1);
 }
 
 TEST_F(StartWindow, MenuEsciEndsAtOnceWithoutClosingHandlers) {
