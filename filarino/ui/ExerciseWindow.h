@@ -106,9 +106,11 @@ private:
 
     // Removes the dots of the last array and lays out those of `array`, row by row, shown and unflashed.
     void DisegnaPallini(const Exercise::NewArray& array);
+    // The answer phase opens on the dots just drawn: the answer time starts and the last verdict goes.
     void AvviaRisposta();
-    // Shows what the exercise took in answer box `box` (1 or 2), or empties it.
-    void showBox(int box);
+    // Draws the window from the exercise's state: the answer area, the boxes' values, the button offered and
+    // the instruction. The handlers play the sounds and write the verdict and the results table.
+    void showExercise();
     void markKey(tk::ui::Label* key);
     // After a right answer: every dot gives way to a portrait of its own.
     void MostraFigure();
