@@ -2,7 +2,7 @@
 // Timing of cestaro's main window: one glow tick (thirty recolourings) with its repaint, the load of the
 // window up to its first paint, and the CPU used while the board glows alone.
 #include "bench/QtBench.h"
-#include "cestaro/ui/frmGame.h"
+#include "cestaro/tests/ui/frmGameTesting.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
 #include "toolkit/core/testing/ManualClock.h"
@@ -38,7 +38,7 @@ struct Session {
 void BM_DemoTickWithRepaint(benchmark::State& state) {
     Session session;
     cestaro::ui::frmGame& window = *session.window;
-    window.DEMO.stop(); // the benchmark ticks by hand
+    cestaro::ui::frmGameTesting(window).DEMO().stop(); // the benchmark ticks by hand
     window.showModeless();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was never shown");

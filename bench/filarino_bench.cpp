@@ -4,7 +4,7 @@
 // arrays (no growth), and the CPU share while the dots flash (under 5% of one core).
 #include "bench/QtBench.h"
 #include "filarino/logic/Modulo1.h"
-#include "filarino/ui/ExerciseWindow.h"
+#include "filarino/tests/ui/ExerciseWindowTesting.h"
 #include "filarino/ui/Shell.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
@@ -40,7 +40,7 @@ struct Run {
         settle();
     }
     ~Run() {
-        window().Timer1.stop();
+        filarino::ui::ExerciseWindowTesting(window()).Timer1().stop();
         settle();
     }
     filarino::ui::ExerciseWindow& window() { return *shell.exerciseWindow(); }
@@ -62,7 +62,7 @@ struct Run {
 void BM_FlashTickHundredDots(benchmark::State& state) {
     Run run;
     run.window().CmdOperazione_Click();
-    run.window().Timer1.stop(); // ticks are driven here
+    filarino::ui::ExerciseWindowTesting(run.window()).Timer1().stop(); // ticks are driven here
     Run::settle();
     bench::PaintCounter counter;
     QCoreApplication::instance()->installEventFilter(&counter);

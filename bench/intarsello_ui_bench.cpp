@@ -3,8 +3,8 @@
 // windows up to their first paint, and the CPU used while the help panel's reveal timer runs alone.
 #include "bench/QtBench.h"
 #include "intarsello/logic/Board.h"
+#include "intarsello/tests/ui/frmPuzzleTesting.h"
 #include "intarsello/ui/Form1.h"
-#include "intarsello/ui/frmPuzzle.h"
 #include "toolkit/ui/Application.h"
 #include "toolkit/ui/QtMessageBoxes.h"
 
@@ -45,13 +45,13 @@ void BM_DragMotionWithRepaint(benchmark::State& state) {
         return;
     }
     paintPending();
+    const auto& cell = intarsello::ui::frmPuzzleTesting(puzzle).cell();
     bench::PaintCounter counter;
     for (int j = 0; j < intarsello::Board::kSquaresPerTile; ++j)
-        puzzle.cell[intarsello::Board::cellOf(10, j)]->installEventFilter(&counter);
+        cell[intarsello::Board::cellOf(10, j)]->installEventFilter(&counter);
 
     QWindow* window = puzzle.windowHandle();
-    const QPoint grip =
-        puzzle.cell[intarsello::Board::cellOf(10, 2)]->geometry().center() + puzzle.client()->pos();
+    const QPoint grip = cell[intarsello::Board::cellOf(10, 2)]->geometry().center() + puzzle.client()->pos();
     QTest::mousePress(window, Qt::LeftButton, {}, grip);
     // The pointer goes back and forth by three pixels each way, so every motion moves the tile.
     int step = 0;

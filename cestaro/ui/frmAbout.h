@@ -31,20 +31,22 @@ public:
     void Timer1_Timer();
     void Command1_Click();
 
-    tk::ui::Label *Label1 = nullptr, *Label2 = nullptr;
-    tk::ui::Picture* Image1 = nullptr;
-    tk::ui::Button* Command1 = nullptr;
-    QTimer Timer1;
-    // Which picture is on show: 0 the puzzle, 1 its solution.
-    int PictureFlag = 0;
-
 protected:
     void queryUnload() override;
     // Esc closes the window, as its button does.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class frmAboutTesting;
+
     void showPicture(int id);
+
+    tk::ui::Label *Label1 = nullptr, *Label2 = nullptr;
+    tk::ui::Picture* Image1 = nullptr;
+    tk::ui::Button* Command1 = nullptr;
+    QTimer Timer1;
+    // Which picture is on show: 0 the puzzle, 1 its solution.
+    int PictureFlag = 0;
 };
 
 } // namespace cestaro::ui

@@ -61,6 +61,25 @@ public:
     // The instructions window while it is open.
     frmAbout* about() const { return about_; }
 
+signals:
+    // The program should end now (emitted once).
+    void ended();
+
+protected:
+    void queryUnload() override;
+
+private:
+    friend class frmGameTesting;
+
+    void buildScorePanel();
+    void buildMenu();
+    // The success sequence of a right triangle, run from the event loop right after the change that
+    // completed it: sound, message, focus away, points, next triangle.
+    void rewardTriangle();
+    // Puts every cell of the model on the board, the score and the triangle number in their labels.
+    void showGame();
+    void endProgram();
+
     tk::ui::Shape *Shape17 = nullptr, *Shape18 = nullptr;
     tk::ui::Label *Label2 = nullptr, *Punteggio = nullptr, *Label5 = nullptr, *LivelloLBL = nullptr;
     tk::ui::Button* Command1 = nullptr;
@@ -70,23 +89,6 @@ public:
     QMenu* mnuGame = nullptr;
     std::array<QAction*, Game::kLevels> mnuNew{};
     QAction *mnuinfo = nullptr, *mnuexit = nullptr;
-
-signals:
-    // The program should end now (emitted once).
-    void ended();
-
-protected:
-    void queryUnload() override;
-
-private:
-    void buildScorePanel();
-    void buildMenu();
-    // The success sequence of a right triangle, run from the event loop right after the change that
-    // completed it: sound, message, focus away, points, next triangle.
-    void rewardTriangle();
-    // Puts every cell of the model on the board, the score and the triangle number in their labels.
-    void showGame();
-    void endProgram();
 
     tk::ui::Services services_;
     Game game_;

@@ -44,6 +44,7 @@ const QColor kVerificaBright(192, 192, 0);
 constexpr int kKeyMarkPx = 3;
 
 const QString kClickNew = QStringLiteral("Clicca il pulsante \"Nuovo filarino\"");
+const QString kDragKeys = QStringLiteral("Trascina i numeri del tastierino nelle caselle in alto");
 
 QFont arial(double points) {
     return makeFont(QStringLiteral("Arial"), points);
@@ -286,32 +287,20 @@ void ExerciseWindow::Form_Load() {
     const Modulo1& modulo = shell_.modulo();
     Label18->setCaption(QString::fromStdString(rangeTitle(modulo.NumeroMinimo, modulo.NumeroMassimo)));
     // The series' counters were zeroed when the exercise was made with the window.
-    LblPer->hide();
-    LblVolte->hide();
-    CmdVerifica->hide();
-    CmdOperazione->show();
-    LblIstruzione->setCaption(kClickNew);
-    for (Label* answering : {Label3, Label15, LblNumero1, LblNumero2})
-        answering->hide();
+    showExercise();
 }
 
 void ExerciseWindow::CmdOperazione_Click() {
     const std::optional<Exercise::NewArray> array = exercise_.NuovoFilarino();
     if (!array) return; // the open exercise has not been checked yet
     markKey(nullptr);
-    Image2->hide();
     Timer1.start();
     beginFact();
-    for (Label* answering : {Label3, Label15, LblVolte, LblPer, LblNumero1, LblNumero2})
-        answering->show();
-    setBoxCaption(LblNumero1, {});
-    setBoxCaption(LblNumero2, {});
     lblOperazione->setCaption(QString::number(shell_.modulo().NumOperazioni));
-    CmdOperazione->hide();
-    CmdVerifica->hide();
     DisegnaPallini(*array);
     keypadDrag_->setEnabled(exercise_.keypadDraggable());
     AvviaRisposta();
+    showExercise();
 }
 
 void ExerciseWindow::DisegnaPallini(const Exercise::NewArray& array) {
@@ -339,29 +328,39 @@ void ExerciseWindow::DisegnaPallini(const Exercise::NewArray& array) {
 }
 
 void ExerciseWindow::AvviaRisposta() {
-    LblIstruzione->setCaption(QStringLiteral("Trascina i numeri del tastierino nelle caselle in alto"));
     exercise_.AvviaRisposta();
-    LblPer->show();
-    LblVolte->show();
     LblEsito->setCaption({});
 }
 
 void ExerciseWindow::LblNumero1_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState) {
     auto* key = qobject_cast<Label*>(source);
     if (!key || !exercise_.RiempiCasella1(key->caption().toStdString())) return;
-    showBox(1);
+    showExercise();
 }
 
 void ExerciseWindow::LblNumero2_DragOver(QWidget* source, tk::ui::InWindowDrag::DragState) {
     auto* key = qobject_cast<Label*>(source);
     if (!key || !exercise_.RiempiCasella2(key->caption().toStdString())) return;
-    showBox(2);
+    showExercise();
 }
 
-void ExerciseWindow::showBox(int box) {
-    const std::string& value = box == 1 ? exercise_.firstBox() : exercise_.secondBox();
-    setBoxCaption(box == 1 ? LblNumero1 : LblNumero2, QString::fromStdString(value));
-    CmdVerifica->setVisible(exercise_.checkOffered());
+void ExerciseWindow::showExercise() {
+    // The answer area stands from the first array on; until then the arrow points at "Nuovo filarino".
+    const bool arrayDrawn = exercise_.state() != Exercise::State::Waiting;
+    for (Label* answering : {Label3, Label15, LblNumero1, LblNumero2, LblPer, LblVolte})
+        answering->setVisible(arrayDrawn);
+    Image2->setVisible(!arrayDrawn);
+    setBoxCaption(LblNumero1, QString::fromStdString(exercise_.firstBox()));
+    setBoxCaption(LblNumero2, QString::fromStdString(exercise_.secondBox()));
+    // The two buttons share a place. The one offered shows before the other hides, so that the focus passes
+    // to it, and one shown during a click on the other ignores the second press of a double click.
+    Button* offered = exercise_.checkOffered()      ? CmdVerifica
+                      : exercise_.newArrayOffered() ? CmdOperazione
+                                                    : nullptr;
+    if (offered) offered->show();
+    for (Button* button : {CmdOperazione, CmdVerifica})
+        if (button != offered) button->hide();
+    LblIstruzione->setCaption(exercise_.newArrayOffered() ? kClickNew : kDragKeys);
 }
 
 void ExerciseWindow::markKey(Label* key) {
@@ -384,7 +383,7 @@ void ExerciseWindow::answerBoxClicked(int box) {
     const std::string value = markedKey_->caption().toStdString();
     if (!(box == 1 ? exercise_.RiempiCasella1(value) : exercise_.RiempiCasella2(value))) return;
     markKey(nullptr);
-    showBox(box);
+    showExercise();
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
@@ -393,13 +392,13 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
     if (plain && key >= Qt::Key_0 && key <= Qt::Key_9) {
         if (keypadDrag_->isEnabled()) {
             const int value = key == Qt::Key_0 ? 10 : key - Qt::Key_0;
-            if (const int box = exercise_.RiempiPrimaCasellaVuota(std::to_string(value))) showBox(box);
+            if (exercise_.RiempiPrimaCasellaVuota(std::to_string(value))) showExercise();
         }
         return;
     }
     if (plain && key == Qt::Key_Backspace) {
         if (keypadDrag_->isEnabled())
-            if (const int box = exercise_.SvuotaUltimaCasella()) showBox(box);
+            if (exercise_.SvuotaUltimaCasella()) showExercise();
         return;
     }
     if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -448,9 +447,7 @@ void ExerciseWindow::CmdVerifica_Click() {
         if (!alive || isUnloading()) return;
         lblRisErrate->setCaption(QString::number(verdict->count));
     }
-    CmdOperazione->show();
-    CmdVerifica->hide();
-    LblIstruzione->setCaption(kClickNew);
+    showExercise();
     CmdOperazione->setText(QStringLiteral("Nuovo filarino"));
     lblTempoParziale->setCaption(QString::fromStdString(verdict->partialTimeText));
     lblTempoTotale->setCaption(QString::fromStdString(verdict->totalTimeText));

@@ -63,32 +63,12 @@ public:
     // clicked; the box takes it by the rules of a drag.
     void keyClicked(tk::ui::Label* key);
     void answerBoxClicked(int box);
-    // The key clicked last and not yet used, if any, and the outline that marks it.
-    tk::ui::Label* markedKey() const { return markedKey_; }
-    const tk::ui::Shape* keyMark() const { return keyMark_; }
 
     const Exercise& exercise() const { return exercise_; }
     const tk::ui::InWindowDrag& keypadDrag() const { return *keypadDrag_; }
     tk::ui::InWindowDrag& keypadDrag() { return *keypadDrag_; }
     // The ten keypad keys, by their captions "1" to "10".
     std::array<tk::ui::Label*, 10> keys() const;
-
-    tk::ui::Label *Label1 = nullptr, *Label18 = nullptr;
-    tk::ui::Frame *Frame4 = nullptr, *Frame1 = nullptr, *frmTastierino = nullptr, *frmElaborazione = nullptr;
-    tk::ui::ControlArray<tk::ui::Shape> Shape1{nullptr};
-    tk::ui::ControlArray<tk::ui::Picture> Image1{nullptr};
-    tk::ui::Label *Label3 = nullptr, *Label15 = nullptr, *LblNumero1 = nullptr, *LblNumero2 = nullptr,
-                  *LblPer = nullptr, *LblVolte = nullptr;
-    tk::ui::Label *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label2 = nullptr,
-                  *Label7 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
-                  *Label13 = nullptr, *Label14 = nullptr;
-    tk::ui::Label *LblIstruzione = nullptr, *LblEsito = nullptr;
-    tk::ui::Picture* Image2 = nullptr;
-    tk::ui::Label *Label8 = nullptr, *Label9 = nullptr, *lblOperazione = nullptr, *lblRisEsatte = nullptr,
-                  *lblRisErrate = nullptr, *lblTempoParziale = nullptr, *lblTempoTotale = nullptr;
-    tk::ui::Button *CmdOperazione = nullptr, *CmdVerifica = nullptr, *CmdFine = nullptr;
-    QAction *MnuEsci = nullptr, *vuoto1 = nullptr;
-    QTimer Timer1;
 
 protected:
     ExerciseWindow(Shell& shell, QWidget* backdrop, const Layout& layout);
@@ -110,8 +90,12 @@ protected:
     // Shows `caption` in an answer box, shrinking its font when the caption is wider than the box, so that
     // "10" and "100" are read in full even in narrow boxes.
     static void setBoxCaption(tk::ui::Label* box, const QString& caption);
+    // "volte", which the times-table ending turns into "fa".
+    tk::ui::Label* LblVolte = nullptr;
 
 private:
+    friend class ExerciseWindowTesting;
+
     void buildMenu();
     void buildBanners(const Layout& layout);
     void buildArrayFrame(const Layout& layout);
@@ -122,12 +106,31 @@ private:
 
     // Removes the dots of the last array and lays out those of `array`, row by row, shown and unflashed.
     void DisegnaPallini(const Exercise::NewArray& array);
+    // The answer phase opens on the dots just drawn: the answer time starts and the last verdict goes.
     void AvviaRisposta();
-    // Shows what the exercise took in answer box `box` (1 or 2), or empties it.
-    void showBox(int box);
+    // Draws the window from the exercise's state: the answer area, the boxes' values, the button offered and
+    // the instruction. The handlers play the sounds and write the verdict and the results table.
+    void showExercise();
     void markKey(tk::ui::Label* key);
     // After a right answer: every dot gives way to a portrait of its own.
     void MostraFigure();
+
+    tk::ui::Label *Label1 = nullptr, *Label18 = nullptr;
+    tk::ui::Frame *Frame4 = nullptr, *Frame1 = nullptr, *frmTastierino = nullptr, *frmElaborazione = nullptr;
+    tk::ui::ControlArray<tk::ui::Shape> Shape1{nullptr};
+    tk::ui::ControlArray<tk::ui::Picture> Image1{nullptr};
+    tk::ui::Label *Label3 = nullptr, *Label15 = nullptr, *LblNumero1 = nullptr, *LblNumero2 = nullptr,
+                  *LblPer = nullptr;
+    tk::ui::Label *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label2 = nullptr,
+                  *Label7 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+                  *Label13 = nullptr, *Label14 = nullptr;
+    tk::ui::Label *LblIstruzione = nullptr, *LblEsito = nullptr;
+    tk::ui::Picture* Image2 = nullptr;
+    tk::ui::Label *Label8 = nullptr, *Label9 = nullptr, *lblOperazione = nullptr, *lblRisEsatte = nullptr,
+                  *lblRisErrate = nullptr, *lblTempoParziale = nullptr, *lblTempoTotale = nullptr;
+    tk::ui::Button *CmdOperazione = nullptr, *CmdVerifica = nullptr, *CmdFine = nullptr;
+    QAction *MnuEsci = nullptr, *vuoto1 = nullptr;
+    QTimer Timer1;
 
     Shell& shell_;
     Exercise exercise_;

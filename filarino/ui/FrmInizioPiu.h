@@ -44,20 +44,12 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
 
-    QComboBox* Combo1 = nullptr;
-    tk::ui::Button *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
-                   *Command9 = nullptr;
-    tk::ui::ControlArray<tk::ui::Picture> Image2{nullptr};
-    tk::ui::Label *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr,
-                  *Label8 = nullptr;
-    tk::ui::Frame *frmTitolo = nullptr, *Frame1 = nullptr;
-    QAction *MnuEsci = nullptr, *vuoto = nullptr, *mnuAutore = nullptr;
-    QTimer Timer1, Timer2, Timer3;
-
 protected:
     void queryUnload() override;
 
 private:
+    friend class FrmInizioPiuTesting;
+
     void buildMenu();
     void buildTitle();
     void buildArrayPicture();
@@ -68,6 +60,16 @@ private:
     // Stores the range, then opens the exercise chosen in the list.
     void chooseRange(int numeroMinimo, int numeroMassimo);
     void ApriEsercizio();
+
+    QComboBox* Combo1 = nullptr;
+    tk::ui::Button *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                   *Command9 = nullptr;
+    tk::ui::ControlArray<tk::ui::Picture> Image2{nullptr};
+    tk::ui::Label *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr,
+                  *Label8 = nullptr;
+    tk::ui::Frame *frmTitolo = nullptr, *Frame1 = nullptr;
+    QAction *MnuEsci = nullptr, *vuoto = nullptr, *mnuAutore = nullptr;
+    QTimer Timer1, Timer2, Timer3;
 
     Shell& shell_;
 };

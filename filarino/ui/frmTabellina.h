@@ -15,14 +15,17 @@ public:
 
     void mnuAutore_Click();
 
-    // The product, shown after a right answer.
-    tk::ui::Label* lblRisultato = nullptr;
-    QAction* mnuAutore = nullptr;
-
 protected:
     void beginFact() override;
     void completeFact() override;
     void unloadBackdrop() override;
+
+private:
+    friend class frmTabellinaTesting;
+
+    // The product, shown after a right answer.
+    tk::ui::Label* lblRisultato = nullptr;
+    QAction* mnuAutore = nullptr;
 };
 
 } // namespace filarino::ui

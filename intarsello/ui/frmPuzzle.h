@@ -59,16 +59,6 @@ public:
     // The nine lines of the information box, joined by CR LF.
     static QString infoText();
 
-    QAction* mnuInfo = nullptr;
-    QAction* mnuHelp = nullptr;
-    tk::ui::Label* Label2 = nullptr;
-    tk::ui::Label* Label3 = nullptr;
-    tk::ui::Label* Label4 = nullptr;
-    tk::ui::ControlArray<TileSquare> cell{nullptr};
-    SelectionOutline* selectionOutline = nullptr;
-    HelpPanel* PicHelp = nullptr;
-    QTimer Timer1;
-
 protected:
     void onActivate() override;
     void queryUnload() override;
@@ -78,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class frmPuzzleTesting;
+
     void buildMenu();
     void buildLabels();
     void buildSquares();
@@ -91,6 +83,16 @@ private:
     bool applyKey(int key, Qt::KeyboardModifiers modifiers);
     void cellMouse(int index, MouseEventKind kind, unsigned button, unsigned heldButtons, unsigned modifiers,
                    QPoint pointerTwips);
+
+    QAction* mnuInfo = nullptr;
+    QAction* mnuHelp = nullptr;
+    tk::ui::Label* Label2 = nullptr;
+    tk::ui::Label* Label3 = nullptr;
+    tk::ui::Label* Label4 = nullptr;
+    tk::ui::ControlArray<TileSquare> cell{nullptr};
+    SelectionOutline* selectionOutline = nullptr;
+    HelpPanel* PicHelp = nullptr;
+    QTimer Timer1;
 
     tk::ui::MessageBoxes& messages_;
     std::unique_ptr<Board> board_;

@@ -2,7 +2,7 @@
 // cestaro on a scaled screen: the triangle, the score panel and the instructions in the same logical places
 // as on a plain screen, and painted crisply.
 #include "cestaro/tests/ui/CestaroFixture.h"
-#include "cestaro/ui/frmAbout.h"
+#include "cestaro/tests/ui/frmAboutTesting.h"
 #include "tests/scaling/ProgramScreens.h"
 
 #include <functional>
@@ -16,7 +16,7 @@ protected:
     // instructions.
     void visitWindows(const std::function<void(QWidget*)>& look) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));
-        window->DEMO.stop(); // the glow moves on only when told
+        view().DEMO().stop(); // the glow moves on only when told
         window->DEMO_Timer();
         look(window);
         window->mnuNew_Click(1);
@@ -24,7 +24,8 @@ protected:
         type(first, solutionText(first));
         look(window);
         ui::frmAbout about(window);
-        about.Timer1.stop();
+        const ui::frmAboutTesting aboutView(about);
+        aboutView.Timer1().stop();
         about.showModeless();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
         look(&about);

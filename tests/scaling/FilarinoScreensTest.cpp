@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // filarino on a scaled screen: every control in the same logical place as on a plain screen, painted crisply,
 // and the hand cursor at its usual size.
+#include "filarino/tests/ui/ExerciseWindowTesting.h"
 #include "filarino/tests/ui/FilarinoFixture.h"
-#include "filarino/ui/ExerciseWindow.h"
-#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/tests/ui/FrmInizioPiuTesting.h"
 #include "filarino/ui/HandCursor.h"
 #include "tests/scaling/ProgramScreens.h"
 #include "tests/scaling/RatioImages.h"
@@ -31,21 +31,23 @@ protected:
         ui::FrmInizioPiu* start = shell->frmInizioPiu();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
         // Still portraits, whatever the time between looks.
-        for (QTimer* timer : {&start->Timer1, &start->Timer2, &start->Timer3})
+        const ui::FrmInizioPiuTesting startView(*start);
+        for (QTimer* timer : {&startView.Timer1(), &startView.Timer2(), &startView.Timer3()})
             timer->stop();
         look(start);
         for (int exercise : {0, 1}) {
-            shell->frmInizioPiu()->Combo1->setCurrentIndex(exercise);
+            ui::FrmInizioPiuTesting(*shell->frmInizioPiu()).Combo1()->setCurrentIndex(exercise);
             shell->frmInizioPiu()->Command4_Click();
             settle();
             ui::ExerciseWindow* window = shell->exerciseWindow();
             ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
-            click(window->CmdOperazione);
+            const ui::ExerciseWindowTesting view(*window);
+            click(view.CmdOperazione());
             const Exercise& sums = window->exercise();
-            dragKey(window, sums.PalliniPerRiga(), window->LblNumero1, [&] { look(window); });
-            dragKey(window, sums.NumeroRighe(), window->LblNumero2, [] {});
-            click(window->CmdVerifica);
-            window->Timer1.stop();
+            dragKey(window, sums.PalliniPerRiga(), view.LblNumero1(), [&] { look(window); });
+            dragKey(window, sums.NumeroRighe(), view.LblNumero2(), [] {});
+            click(view.CmdVerifica());
+            view.Timer1().stop();
             look(window);
             window->CmdFine_Click();
             settle();

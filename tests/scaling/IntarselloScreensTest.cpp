@@ -14,7 +14,7 @@ protected:
     // Shows `look` the puzzle window as the pupil meets it: at the start; with a tile moved and turned; with
     // the help panel open halfway through its reveal.
     void visitWindow(const std::function<void(QWidget*)>& look) {
-        puzzle->Timer1.stop(); // the reveal moves on only when told
+        view().Timer1().stop(); // the reveal moves on only when told
         look(puzzle);
         dragBy(0, {53, 37}); // off the lattice: the release snaps the tile
         press(centreOf(7), Qt::RightButton);
@@ -24,7 +24,7 @@ protected:
             puzzle->Timer1_Timer();
         puzzle->mnuHelp_Click();
         puzzle->Timer1_Timer();
-        ASSERT_TRUE(puzzle->PicHelp->isVisible());
+        ASSERT_TRUE(view().PicHelp()->isVisible());
         look(puzzle);
     }
 };

@@ -2,7 +2,7 @@
 // The instructions window: layout, the example puzzle shown alone for three seconds, then puzzle and
 // solution in turn, and a fresh start at each opening.
 #include "cestaro/tests/ui/CestaroFixture.h"
-#include "cestaro/ui/frmAbout.h"
+#include "cestaro/tests/ui/frmAboutTesting.h"
 #include "toolkit/ui/Button.h"
 #include "toolkit/ui/Label.h"
 #include "toolkit/ui/Picture.h"
@@ -31,21 +31,22 @@ void withInstructions(ui::frmGame& game, const std::function<void(ui::frmAbout&)
 
 TEST_F(AboutWindow, LayoutFollowsTheTable) {
     ui::frmAbout about(window);
+    const ui::frmAboutTesting aboutView(about);
     EXPECT_EQ(about.windowTitle(), "ISTRUZIONI");
     EXPECT_EQ(about.client()->size(), QSize(592, 461));
     EXPECT_EQ(about.client()->background(), QApplication::palette().color(QPalette::Window));
-    EXPECT_EQ(about.Label1->pos(), QPoint(7, 10));
-    EXPECT_EQ(about.Label1->size(), QSize(577, 42));
-    EXPECT_EQ(about.Label1->caption(),
+    EXPECT_EQ(aboutView.Label1()->pos(), QPoint(7, 10));
+    EXPECT_EQ(aboutView.Label1()->size(), QSize(577, 42));
+    EXPECT_EQ(aboutView.Label1()->caption(),
               "La cestaro è composta da 15 cerchietti bianchi. All'inizio del gioco in "
               "alcuni di questi cerchietti compaiono dei numeri scritti in rosso.");
-    EXPECT_EQ(about.Label2->pos(), QPoint(4, 360));
+    EXPECT_EQ(aboutView.Label2()->pos(), QPoint(4, 360));
     EXPECT_EQ(
-        about.Label2->caption(),
+        aboutView.Label2()->caption(),
         "Devi completare la cestaro inserendo i numeri che mancano nei cerchietti vuoti. Per inserire un "
         "numero, clicca un cerchietto, poi scrivi il numero con la tastiera. Non è necessario premere il "
         "tasto ENTER.");
-    for (tk::ui::Label* label : {about.Label1, about.Label2}) {
+    for (tk::ui::Label* label : {aboutView.Label1(), aboutView.Label2()}) {
         EXPECT_EQ(label->font().pixelSize(), 16);
         EXPECT_FALSE(label->font().bold());
         // The wrapped caption fits its box.
@@ -53,48 +54,51 @@ TEST_F(AboutWindow, LayoutFollowsTheTable) {
             QFontMetrics(label->font()).boundingRect(label->rect(), Qt::TextWordWrap, label->caption());
         EXPECT_LE(needed.height(), label->height()) << label->caption().toStdString();
     }
-    EXPECT_EQ(about.Image1->pos(), QPoint(119, 68));
-    EXPECT_EQ(about.Command1->geometry(), QRect(528, 421, 57, 33));
-    EXPECT_EQ(about.Command1->text(), "ESCI");
-    EXPECT_EQ(about.Command1->font().pixelSize(), 11);
+    EXPECT_EQ(aboutView.Image1()->pos(), QPoint(119, 68));
+    EXPECT_EQ(aboutView.Command1()->geometry(), QRect(528, 421, 57, 33));
+    EXPECT_EQ(aboutView.Command1()->text(), "ESCI");
+    EXPECT_EQ(aboutView.Command1()->font().pixelSize(), 11);
 }
 
 TEST_F(AboutWindow, PicturesAreShownWholeWhenTheyArePresent) {
     if (!tk::ui::hasResource(QStringLiteral("BITMAP"), 101)) GTEST_SKIP() << "bitmaps not embedded";
     ui::frmAbout about(window);
-    EXPECT_EQ(about.Image1->picture().size(), QSize(313, 284));
-    EXPECT_GE(about.Image1->height(), 284) << "an image element is never smaller than its picture";
+    const ui::frmAboutTesting aboutView(about);
+    EXPECT_EQ(aboutView.Image1()->picture().size(), QSize(313, 284));
+    EXPECT_GE(aboutView.Image1()->height(), 284) << "an image element is never smaller than its picture";
     about.Timer1_Timer();
-    EXPECT_EQ(about.Image1->picture().size(), QSize(313, 284));
+    EXPECT_EQ(aboutView.Image1()->picture().size(), QSize(313, 284));
 }
 
 TEST_F(AboutWindow, PuzzleAloneForThreeSecondsThenPuzzleAndSolutionInTurn) {
     ui::frmAbout about(window);
-    EXPECT_EQ(about.Image1->pictureId(), 101);
-    EXPECT_EQ(about.PictureFlag, 0);
-    EXPECT_TRUE(about.Timer1.isActive());
-    EXPECT_EQ(about.Timer1.interval(), 3000);
+    const ui::frmAboutTesting aboutView(about);
+    EXPECT_EQ(aboutView.Image1()->pictureId(), 101);
+    EXPECT_EQ(aboutView.PictureFlag(), 0);
+    EXPECT_TRUE(aboutView.Timer1().isActive());
+    EXPECT_EQ(aboutView.Timer1().interval(), 3000);
     for (int tick = 0; tick < 4; ++tick) {
         about.Timer1_Timer();
-        EXPECT_EQ(about.Timer1.interval(), 300);
-        EXPECT_EQ(about.Image1->pictureId(), tick % 2 == 0 ? 102 : 101) << tick;
-        EXPECT_EQ(about.PictureFlag, tick % 2 == 0 ? 1 : 0) << tick;
+        EXPECT_EQ(aboutView.Timer1().interval(), 300);
+        EXPECT_EQ(aboutView.Image1()->pictureId(), tick % 2 == 0 ? 102 : 101) << tick;
+        EXPECT_EQ(aboutView.PictureFlag(), tick % 2 == 0 ? 1 : 0) << tick;
     }
 }
 
 TEST_F(AboutWindow, TheFirstChangeComesAfterThreeSecondsOfRealTimeAndTheNextSoonAfter) {
     ui::frmAbout about(window);
+    const ui::frmAboutTesting aboutView(about);
     about.show();
     QElapsedTimer elapsed;
     elapsed.start();
     std::vector<qint64> changes;
-    int shown = about.Image1->pictureId();
+    int shown = aboutView.Image1()->pictureId();
     // Upper bounds are loose: a loaded machine (sanitizers, tests running side by side) delivers ticks late,
     // never early.
     while (changes.size() < 2 && elapsed.elapsed() < 8000) {
         QTest::qWait(10);
-        if (about.Image1->pictureId() != shown) {
-            shown = about.Image1->pictureId();
+        if (aboutView.Image1()->pictureId() != shown) {
+            shown = aboutView.Image1()->pictureId();
             changes.push_back(elapsed.elapsed());
         }
     }
@@ -108,18 +112,20 @@ TEST_F(AboutWindow, TheFirstChangeComesAfterThreeSecondsOfRealTimeAndTheNextSoon
 TEST_F(AboutWindow, EveryOpeningStartsAgainWithThePuzzleAndTheLongPause) {
     ui::frmAbout* first = nullptr;
     withInstructions(*window, [&](ui::frmAbout& about) {
+        const ui::frmAboutTesting aboutView(about);
         first = &about;
         about.Timer1_Timer();
-        EXPECT_EQ(about.Image1->pictureId(), 102);
+        EXPECT_EQ(aboutView.Image1()->pictureId(), 102);
     });
     EXPECT_NE(first, nullptr);
     bool reopened = false;
     withInstructions(*window, [&](ui::frmAbout& about) {
+        const ui::frmAboutTesting aboutView(about);
         reopened = true;
-        EXPECT_EQ(about.Image1->pictureId(), 101);
-        EXPECT_EQ(about.PictureFlag, 0);
-        EXPECT_EQ(about.Timer1.interval(), 3000);
-        EXPECT_TRUE(about.Timer1.isActive());
+        EXPECT_EQ(aboutView.Image1()->pictureId(), 101);
+        EXPECT_EQ(aboutView.PictureFlag(), 0);
+        EXPECT_EQ(aboutView.Timer1().interval(), 3000);
+        EXPECT_TRUE(aboutView.Timer1().isActive());
     });
     EXPECT_TRUE(reopened);
     settle();
@@ -144,7 +150,7 @@ TEST_F(AboutWindow, TheInstructionsBelongToTheGameWindowAndOpenCentredOnIt) {
     });
     // The menu's "ISTRUZIONI", clicked.
     QMenuBar* menu = window->menuBar();
-    tk::ui::testing::click(menu, menu->actionGeometry(window->mnuinfo).center());
+    tk::ui::testing::click(menu, menu->actionGeometry(view().mnuinfo()).center());
     EXPECT_TRUE(checked);
 }
 

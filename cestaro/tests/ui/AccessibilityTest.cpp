@@ -2,7 +2,7 @@
 // Screen readers in cestaro: the cells named by their place in the triangle, the score panel, the menu and
 // the instructions, and the news of a new triangle number and a new score.
 #include "cestaro/tests/ui/CestaroFixture.h"
-#include "cestaro/ui/frmAbout.h"
+#include "cestaro/tests/ui/frmAboutTesting.h"
 #include "toolkit/ui/Button.h"
 #include "toolkit/ui/Label.h"
 #include "toolkit/ui/Picture.h"
@@ -45,21 +45,21 @@ TEST_F(CestaroAccessibility, CellsAreEditableTextNamedByTheirPlaceInTheTriangle)
 }
 
 TEST_F(CestaroAccessibility, ScorePanelMenuAndExitAreNamed) {
-    EXPECT_EQ(ScreenReader::role(window->Punteggio), QAccessible::StaticText);
-    EXPECT_EQ(ScreenReader::name(window->Punteggio), "Punti");
-    EXPECT_EQ(ScreenReader::value(window->Punteggio), "0");
-    EXPECT_EQ(ScreenReader::name(window->LivelloLBL), "Cestaro");
-    EXPECT_EQ(ScreenReader::value(window->LivelloLBL), "0");
-    EXPECT_EQ(ScreenReader::name(window->Label2), "Punti");
-    EXPECT_EQ(ScreenReader::name(window->Label5), "Cestaro");
-    EXPECT_EQ(ScreenReader::role(window->Command1), QAccessible::Button);
-    EXPECT_EQ(ScreenReader::name(window->Command1), "ESCI");
+    EXPECT_EQ(ScreenReader::role(view().Punteggio()), QAccessible::StaticText);
+    EXPECT_EQ(ScreenReader::name(view().Punteggio()), "Punti");
+    EXPECT_EQ(ScreenReader::value(view().Punteggio()), "0");
+    EXPECT_EQ(ScreenReader::name(view().LivelloLBL()), "Cestaro");
+    EXPECT_EQ(ScreenReader::value(view().LivelloLBL()), "0");
+    EXPECT_EQ(ScreenReader::name(view().Label2()), "Punti");
+    EXPECT_EQ(ScreenReader::name(view().Label5()), "Cestaro");
+    EXPECT_EQ(ScreenReader::role(view().Command1()), QAccessible::Button);
+    EXPECT_EQ(ScreenReader::name(view().Command1()), "ESCI");
     EXPECT_EQ(ScreenReader::entryNames(window->menuBar()),
               (QStringList{"SCEGLI IL LIVELLO DI GIOCO", "ISTRUZIONI", "ESCI"}));
 
     // The drop-down of levels, read while closed: its items and the check mark.
     window->mnuNew_Click(1);
-    QAccessibleInterface* levels = ScreenReader::interfaceOf(window->mnuGame);
+    QAccessibleInterface* levels = ScreenReader::interfaceOf(view().mnuGame());
     ASSERT_EQ(levels->childCount(), 3);
     const char* captions[] = {"Facile", "Medio", "Difficile"};
     for (int i = 0; i < 3; ++i) {
@@ -71,16 +71,16 @@ TEST_F(CestaroAccessibility, ScorePanelMenuAndExitAreNamed) {
 TEST_F(CestaroAccessibility, NewTriangleNumberAndNewScoreAreTold) {
     ScreenReader reader;
     window->mnuNew_Click(0);
-    EXPECT_EQ(reader.textsOf(window->LivelloLBL), std::vector<QString>{"1"});
-    EXPECT_TRUE(reader.textsOf(window->Punteggio).empty());
+    EXPECT_EQ(reader.textsOf(view().LivelloLBL()), std::vector<QString>{"1"});
+    EXPECT_TRUE(reader.textsOf(view().Punteggio()).empty());
 
     reader.clear();
     solve();
-    EXPECT_EQ(reader.textsOf(window->Punteggio), std::vector<QString>{"15"});
-    EXPECT_EQ(reader.value(window->Punteggio), "15");
-    EXPECT_EQ(reader.textsOf(window->LivelloLBL), std::vector<QString>{"2"});
+    EXPECT_EQ(reader.textsOf(view().Punteggio()), std::vector<QString>{"15"});
+    EXPECT_EQ(reader.value(view().Punteggio()), "15");
+    EXPECT_EQ(reader.textsOf(view().LivelloLBL()), std::vector<QString>{"2"});
     // The names stay: a reader hears "Punti" with its new value.
-    EXPECT_TRUE(reader.about(window->Punteggio, QAccessible::NameChanged).empty());
+    EXPECT_TRUE(reader.about(view().Punteggio(), QAccessible::NameChanged).empty());
 }
 
 TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderAndRingAreNotAnnounced) {
@@ -117,23 +117,25 @@ TEST_F(CestaroAccessibility, GivensAreToldApartByNameAndTheFocusHolderAndRingAre
     };
     for (int cell = 1; cell <= 15; ++cell)
         EXPECT_TRUE(meets(T(cell))) << cell;
-    EXPECT_TRUE(meets(window->Command1));
-    EXPECT_TRUE(meets(window->Punteggio));
-    EXPECT_FALSE(meets(window->Text1));
+    EXPECT_TRUE(meets(view().Command1()));
+    EXPECT_TRUE(meets(view().Punteggio()));
+    EXPECT_FALSE(meets(view().Text1()));
     EXPECT_FALSE(meets(window->board().caretRing()));
-    window->Text1->setFocus();
-    EXPECT_TRUE(ScreenReader::interfaceOf(window->Text1)->state().invisible);
-    EXPECT_EQ(ScreenReader::name(window->Text1), "");
+    view().Text1()->setFocus();
+    EXPECT_TRUE(ScreenReader::interfaceOf(view().Text1())->state().invisible);
+    EXPECT_EQ(ScreenReader::name(view().Text1()), "");
 }
 
 TEST_F(CestaroAccessibility, InstructionsReadTheRulesAndNameTheExample) {
     ui::frmAbout about(window);
-    EXPECT_EQ(ScreenReader::name(about.Label1),
+    const ui::frmAboutTesting aboutView(about);
+    EXPECT_EQ(ScreenReader::name(aboutView.Label1()),
               "La cestaro è composta da 15 cerchietti bianchi. All'inizio del gioco in "
               "alcuni di questi cerchietti compaiono dei numeri scritti in rosso.");
-    EXPECT_EQ(ScreenReader::role(about.Image1), QAccessible::Graphic);
-    EXPECT_EQ(ScreenReader::name(about.Image1), "Esempio: una cestaro da completare e la sua soluzione");
-    EXPECT_EQ(ScreenReader::name(about.Command1), "ESCI");
+    EXPECT_EQ(ScreenReader::role(aboutView.Image1()), QAccessible::Graphic);
+    EXPECT_EQ(ScreenReader::name(aboutView.Image1()),
+              "Esempio: una cestaro da completare e la sua soluzione");
+    EXPECT_EQ(ScreenReader::name(aboutView.Command1()), "ESCI");
 }
 
 } // namespace

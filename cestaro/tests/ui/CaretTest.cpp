@@ -132,7 +132,7 @@ TEST_F(Caret, ArrowKeysGoToTheNeighbourPassingOverRedCellsUnderARingAndEscCloses
     typeDigits(w, "4");
     EXPECT_EQ(w.T(3)->text(), "4");
     EXPECT_EQ(ring->geometry(), w.Shape(3)->geometry());
-    w.Command1->setFocus();
+    ui::frmGameTesting(w).Command1()->setFocus();
     EXPECT_FALSE(ring->isVisible());
     for (int n = 1; n <= 15; ++n)
         EXPECT_EQ(w.Shape(n)->fillColour(), QColor(255, 255, 255)) << n;
@@ -146,7 +146,7 @@ TEST_F(Caret, ArrowKeysGoToTheNeighbourPassingOverRedCellsUnderARingAndEscCloses
         QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
         closed = unloaded.count() == 1;
     });
-    w.mnuinfo->trigger();
+    ui::frmGameTesting(w).mnuinfo()->trigger();
     EXPECT_TRUE(closed);
 }
 

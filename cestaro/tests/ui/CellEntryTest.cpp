@@ -115,8 +115,8 @@ TEST_F(CellEntry, AWrongFullBoardStaysAsItIsWithoutAWord) {
     }
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(sound.played.empty());
-    EXPECT_EQ(window->Punteggio->caption(), "0");
-    EXPECT_EQ(window->LivelloLBL->caption(), "1");
+    EXPECT_EQ(view().Punteggio()->caption(), "0");
+    EXPECT_EQ(view().LivelloLBL()->caption(), "1");
     // Putting it right judges again and succeeds.
     T(last)->clear();
     type(last, solutionText(last));
@@ -148,7 +148,7 @@ TEST_F(CellEntry, TheLastCellIsJudgedAtEveryKeystroke) {
     typeKeys(w.T(7), "6");
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(w.Punteggio->caption(), "15");
+    EXPECT_EQ(ui::frmGameTesting(w).Punteggio()->caption(), "15");
 }
 
 } // namespace

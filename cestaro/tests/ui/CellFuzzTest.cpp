@@ -79,8 +79,8 @@ protected:
                 ASSERT_TRUE(T(n)->isReadOnly());
             }
         }
-        ASSERT_EQ(window->Punteggio->caption(), QString::number(15 * rightBoards));
-        ASSERT_EQ(window->LivelloLBL->caption(), QString::number(1 + rightBoards));
+        ASSERT_EQ(view().Punteggio()->caption(), QString::number(15 * rightBoards));
+        ASSERT_EQ(view().LivelloLBL()->caption(), QString::number(1 + rightBoards));
     }
 
     void rememberGivens() {

@@ -3,8 +3,8 @@
 // with helpers that play as a pupil does: click a cell, type into it.
 #pragma once
 
+#include "cestaro/tests/ui/frmGameTesting.h"
 #include "cestaro/ui/BoardView.h"
-#include "cestaro/ui/frmGame.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
 #include "toolkit/core/testing/ManualClock.h"
@@ -50,6 +50,7 @@ protected:
         }
     }
 
+    ui::frmGameTesting view() const { return ui::frmGameTesting(*window); }
     QLineEdit* T(int n) const { return window->T(n); }
     QString text(int n) const { return T(n)->text(); }
     QString solutionText(int n) const { return QString::number(window->game().solution(n)); }

@@ -32,8 +32,8 @@ TEST_F(Success, SoundThenMessageThenFifteenPointsAndTheNextTriangle) {
         checked = true;
         EXPECT_EQ(sound.played, (std::vector<tk::ui::RecordingSound::Played>{{101, tk::ui::PlayMode::Sync}}))
             << "the sound has played to its end before the message";
-        EXPECT_EQ(window->Punteggio->caption(), "0");
-        EXPECT_EQ(window->LivelloLBL->caption(), "1");
+        EXPECT_EQ(view().Punteggio()->caption(), "0");
+        EXPECT_EQ(view().LivelloLBL()->caption(), "1");
         EXPECT_EQ(boardTexts(), solved) << "the finished triangle stays on the board";
     };
     type(last, solutionText(last));
@@ -43,11 +43,11 @@ TEST_F(Success, SoundThenMessageThenFifteenPointsAndTheNextTriangle) {
     EXPECT_EQ(messages.shown[0].title, "COMPLIMENTI!");
     EXPECT_EQ(messages.shown[0].text, "CESTARO FINITA!\r\n\r\nPreparati per una nuova cestaro");
 
-    EXPECT_EQ(window->Punteggio->caption(), "15");
-    EXPECT_EQ(window->LivelloLBL->caption(), "2");
-    EXPECT_EQ(window->focusWidget(), window->Text1);
+    EXPECT_EQ(view().Punteggio()->caption(), "15");
+    EXPECT_EQ(view().LivelloLBL()->caption(), "2");
+    EXPECT_EQ(window->focusWidget(), view().Text1());
     // The next triangle at the same level, dealt and shown, the typed cell included.
-    EXPECT_TRUE(window->mnuNew[0]->isChecked());
+    EXPECT_TRUE(view().mnuNew()[0]->isChecked());
     for (int n = 1; n <= 15; ++n) {
         const bool given = T(n)->isReadOnly();
         EXPECT_EQ(text(n), given ? solutionText(n) : QString()) << n;
@@ -62,11 +62,11 @@ TEST_F(Success, ScoreMovesOnlyOnRightTrianglesAndByFifteenEachTime) {
     for (int k = 1; k <= 4; ++k) {
         const int last = fillAllButOne();
         type(last, QString::number(window->game().solution(last) + 1)); // wrong
-        EXPECT_EQ(window->Punteggio->caption(), QString::number(15 * (k - 1)));
+        EXPECT_EQ(view().Punteggio()->caption(), QString::number(15 * (k - 1)));
         T(last)->clear();
         type(last, solutionText(last));
-        EXPECT_EQ(window->Punteggio->caption(), QString::number(15 * k));
-        EXPECT_EQ(window->LivelloLBL->caption(), QString::number(k + 1));
+        EXPECT_EQ(view().Punteggio()->caption(), QString::number(15 * k));
+        EXPECT_EQ(view().LivelloLBL()->caption(), QString::number(k + 1));
     }
     EXPECT_EQ(messages.shown.size(), 4u);
     EXPECT_EQ(sound.played.size(), 4u);
@@ -92,8 +92,8 @@ TEST_F(Success, AnotherApexIsRightWhenTheGivensLeaveItOpen) {
         type(n, QString::number(other[static_cast<std::size_t>(n)]));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "COMPLIMENTI!");
-    EXPECT_EQ(window->Punteggio->caption(), "15");
-    EXPECT_EQ(window->LivelloLBL->caption(), "2");
+    EXPECT_EQ(view().Punteggio()->caption(), "15");
+    EXPECT_EQ(view().LivelloLBL()->caption(), "2");
 }
 
 class SuccessWithProbe : public CestaroFixture {
@@ -124,7 +124,7 @@ TEST_F(SuccessWithProbe, KeysPressedDuringTheSoundDoNotReachTheBoardBeforeTheMes
     type(last, solutionText(last));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(atMessage, solved);
-    EXPECT_EQ(window->Punteggio->caption(), "15");
+    EXPECT_EQ(view().Punteggio()->caption(), "15");
 }
 
 TEST_F(SuccessWithProbe, ALevelChosenWhileTheSoundPlaysCancelsTheReward) {
@@ -132,9 +132,9 @@ TEST_F(SuccessWithProbe, ALevelChosenWhileTheSoundPlaysCancelsTheReward) {
     probe.whilePlaying = [&] { window->mnuNew_Click(2); };
     type(last, solutionText(last));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(window->Punteggio->caption(), "0");
-    EXPECT_EQ(window->LivelloLBL->caption(), "1");
-    EXPECT_TRUE(window->mnuNew[2]->isChecked());
+    EXPECT_EQ(view().Punteggio()->caption(), "0");
+    EXPECT_EQ(view().LivelloLBL()->caption(), "1");
+    EXPECT_TRUE(view().mnuNew()[2]->isChecked());
     for (int n : openCells())
         EXPECT_EQ(text(n), "") << n;
 }

@@ -3,8 +3,8 @@
 // sound against it as a child process, and checks that the windows paint and answer at once, that the
 // sounds come back once the server does, and that nothing reaches the terminal.
 #include "filarino/logic/Modulo1.h"
-#include "filarino/ui/ExerciseWindow.h"
-#include "filarino/ui/FrmInizioPiu.h"
+#include "filarino/tests/ui/ExerciseWindowTesting.h"
+#include "filarino/tests/ui/FrmInizioPiuTesting.h"
 #include "filarino/ui/Shell.h"
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
@@ -52,19 +52,20 @@ void say(const QString& line) {
 // Returns the milliseconds from that click until the verdict has been painted.
 qint64 answerRight(filarino::ui::ExerciseWindow& window) {
     using namespace tk::ui::testing;
-    click(window.CmdOperazione);
+    const filarino::ui::ExerciseWindowTesting view(window);
+    click(view.CmdOperazione());
     const auto keys = window.keys();
     const auto drag = [](tk::ui::Label* key, QWidget* box) {
         press(key, {5, 5});
         moveTo(box, box->rect().center());
         release(box, box->rect().center());
     };
-    drag(keys[std::size_t(window.exercise().PalliniPerRiga() - 1)], window.LblNumero1);
-    drag(keys[std::size_t(window.exercise().NumeroRighe() - 1)], window.LblNumero2);
-    PaintCounter verdict(window.LblEsito);
+    drag(keys[std::size_t(window.exercise().PalliniPerRiga() - 1)], view.LblNumero1());
+    drag(keys[std::size_t(window.exercise().NumeroRighe() - 1)], view.LblNumero2());
+    PaintCounter verdict(view.LblEsito());
     QElapsedTimer clock;
     clock.start();
-    click(window.CmdVerifica);
+    click(view.CmdVerifica());
     return QTest::qWaitFor([&] { return verdict.paints > 0; }, 5000) ? clock.elapsed() : -1;
 }
 
@@ -91,7 +92,8 @@ int runStalledSession() {
     if (!QTest::qWaitFor([&] { return startPaints.paints > 0; }, 5000)) return 2;
     say(QStringLiteral("painted"));
 
-    tk::ui::testing::click(start->Command4); // numbers from 1 to 10, first exercise
+    tk::ui::testing::click(
+        filarino::ui::FrmInizioPiuTesting(*start).Command4()); // numbers from 1 to 10, first exercise
     QTest::qWait(50);
     filarino::ui::ExerciseWindow* window = shell.exerciseWindow();
     if (!window || !QTest::qWaitForWindowExposed(window)) return 3;

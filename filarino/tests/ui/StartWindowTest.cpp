@@ -2,10 +2,10 @@
 // The start window and its backdrop: opening, the start sound, the list, the range buttons, quitting,
 // the portrait animation and the credits.
 #include "filarino/tests/ui/FilarinoFixture.h"
+#include "filarino/tests/ui/FrmInizioPiuTesting.h"
 #include "filarino/ui/Form1.h"
 #include "filarino/ui/Form11.h"
 #include "filarino/ui/Form12.h"
-#include "filarino/ui/FrmInizioPiu.h"
 #include "toolkit/core/Contact.h"
 #include "toolkit/core/testing/ScriptedRandom.h"
 #include "toolkit/ui/Button.h"
@@ -48,7 +48,7 @@ TEST_F(StartWindow, OpensCentredOnTheGreenBackdropWithTheStartSoundOnce) {
 TEST_F(StartWindow, ListIsRefilledWithItemZeroSelectedAtEveryOpening) {
     for (int opening = 0; opening < 3; ++opening) {
         shell->loadForm1();
-        QComboBox* list = shell->frmInizioPiu()->Combo1;
+        QComboBox* list = ui::FrmInizioPiuTesting(*shell->frmInizioPiu()).Combo1();
         ASSERT_EQ(list->count(), 2);
         EXPECT_EQ(list->itemText(0), "Dallo filarino all'operazione");
         EXPECT_EQ(list->itemText(1), "Dallo filarino alla tavola pitagorica");
@@ -73,7 +73,7 @@ TEST_F(StartWindow, RangeButtonsStoreTheRangeAndOpenTheChosenBackdrop) {
           Case{&ui::FrmInizioPiu::Command4_Click, 1, 1, 10}}) {
         shell->loadForm1();
         ui::FrmInizioPiu* start = shell->frmInizioPiu();
-        start->Combo1->setCurrentIndex(c.item);
+        ui::FrmInizioPiuTesting(*start).Combo1()->setCurrentIndex(c.item);
         (start->*c.click)();
         settle();
         EXPECT_EQ(modulo.NumeroMinimo, c.min);
@@ -96,18 +96,24 @@ TEST_F(StartWindow, RangeButtonsStoreTheRangeAndOpenTheChosenBackdrop) {
     }
 }
 
-TEST_F(StartWindow, CloseBoxAndEsciButtonEndTheProgramWithNothingLeftOpen) {
-    for (bool closeBox : {true, false}) {
-        SetUp(); // a fresh run each time
-        shell->loadForm1();
-        if (closeBox)
-            shell->frmInizioPiu()->close();
-        else
-            shell->frmInizioPiu()->Command9_Click();
-        settle();
-        EXPECT_FALSE(shell->anyWindowLoaded());
-        EXPECT_EQ(ended->count(), 1);
-    }
+enum class Way { CloseBox, EsciButton };
+
+class StartWindowClosing : public StartWindow, public ::testing::WithParamInterface<Way> {};
+
+INSTANTIATE_TEST_SUITE_P(Ways, StartWindowClosing, ::testing::Values(Way::CloseBox, Way::EsciButton),
+                         [](const ::testing::TestParamInfo<Way>& info) {
+                             return std::string(info.param == Way::CloseBox ? "CloseBox" : "EsciButton");
+                         });
+
+TEST_P(StartWindowClosing, EndsTheProgramWithNothingLeftOpen) {
+    shell->loadForm1();
+    if (GetParam() == Way::CloseBox)
+        shell->frmInizioPiu()->close();
+    else
+        shell->frmInizioPiu()->Command9_Click();
+    settle();
+    EXPECT_FALSE(shell->anyWindowLoaded());
+    EXPECT_EQ(ended->count(), 1);
 }
 
 TEST_F(StartWindow, MenuEsciEndsAtOnceWithoutClosingHandlers) {
@@ -124,20 +130,21 @@ TEST_F(StartWindow, BlankedPortraitStaysEmptyRightAfterItsNewPortrait) {
     modulo.SuonoIniziale = true;
     scriptedShell.loadForm1();
     ui::FrmInizioPiu& start = *scriptedShell.frmInizioPiu();
+    const ui::FrmInizioPiuTesting view(start);
     for (int k = 0; k <= 11; ++k)
-        EXPECT_FALSE(start.Image2[k]->isEmpty()) << k;
+        EXPECT_FALSE(view.Image2()[k]->isEmpty()) << k;
     // Four portraits at r = 0.5, then the blanking index 11 x (3/11) = 3.
     for (double r : {0.5, 0.5, 0.5, 0.5, 3.0 / 11})
         scripted.push(r);
     const std::size_t before = scripted.drawn();
     start.Timer1_Timer();
     EXPECT_EQ(scripted.drawn(), before + 5);
-    EXPECT_TRUE(start.Image2[3]->isEmpty());
-    EXPECT_FALSE(start.Image2[0]->isEmpty());
-    EXPECT_EQ(start.Image2[0]->pictureId(), 150);
+    EXPECT_TRUE(view.Image2()[3]->isEmpty());
+    EXPECT_FALSE(view.Image2()[0]->isEmpty());
+    EXPECT_EQ(view.Image2()[0]->pictureId(), 150);
     // Timer2 refills only its own four.
     start.Timer2_Timer();
-    EXPECT_TRUE(start.Image2[3]->isEmpty());
+    EXPECT_TRUE(view.Image2()[3]->isEmpty());
     start.Timer1_Timer();
     scriptedShell.unloadForm1();
     settle();
@@ -146,23 +153,24 @@ TEST_F(StartWindow, BlankedPortraitStaysEmptyRightAfterItsNewPortrait) {
 TEST_F(StartWindow, LayoutFollowsTheTable) {
     shell->loadForm1();
     ui::FrmInizioPiu& start = *shell->frmInizioPiu();
-    EXPECT_EQ(start.Command1->geometry(), QRect(12, 90, 206, 47));
-    EXPECT_EQ(start.Command9->text(), "E S C I");
-    EXPECT_EQ(start.Command9->face(), QColor(255, 224, 192));
-    EXPECT_EQ(start.Command3->face(), QColor(255, 255, 128));
-    EXPECT_EQ(start.Command1->cursor().hotSpot(), QPoint(4, 0));
-    EXPECT_EQ(start.Frame1->geometry(), QRect(327, 189, 449, 295));
-    EXPECT_EQ(start.Label4->caption(), "FILARINO ");
-    EXPECT_EQ(start.Label4->font().pixelSize(), 48);
-    EXPECT_EQ(start.Label3->caption(), " Ideazione, progettazione e realizzazione:");
-    EXPECT_EQ(start.Image2[9]->mapTo(start.client(), QPoint()), QPoint(52, 234));
-    EXPECT_EQ(start.Image2[0]->size(), QSize(32, 32));
-    EXPECT_EQ(start.Timer1.interval(), 500);
-    EXPECT_EQ(start.Timer2.interval(), 800);
-    EXPECT_EQ(start.Timer3.interval(), 1000);
-    EXPECT_TRUE(start.Timer1.isActive());
+    const ui::FrmInizioPiuTesting view(start);
+    EXPECT_EQ(view.Command1()->geometry(), QRect(12, 90, 206, 47));
+    EXPECT_EQ(view.Command9()->text(), "E S C I");
+    EXPECT_EQ(view.Command9()->face(), QColor(255, 224, 192));
+    EXPECT_EQ(view.Command3()->face(), QColor(255, 255, 128));
+    EXPECT_EQ(view.Command1()->cursor().hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(view.Frame1()->geometry(), QRect(327, 189, 449, 295));
+    EXPECT_EQ(view.Label4()->caption(), "FILARINO ");
+    EXPECT_EQ(view.Label4()->font().pixelSize(), 48);
+    EXPECT_EQ(view.Label3()->caption(), " Ideazione, progettazione e realizzazione:");
+    EXPECT_EQ(view.Image2()[9]->mapTo(start.client(), QPoint()), QPoint(52, 234));
+    EXPECT_EQ(view.Image2()[0]->size(), QSize(32, 32));
+    EXPECT_EQ(view.Timer1().interval(), 500);
+    EXPECT_EQ(view.Timer2().interval(), 800);
+    EXPECT_EQ(view.Timer3().interval(), 1000);
+    EXPECT_TRUE(view.Timer1().isActive());
     EXPECT_EQ(start.nextInFocusChain(), start.nextInFocusChain()); // focus chain exists
-    EXPECT_EQ(start.Combo1->nextInFocusChain(), start.Command2);
+    EXPECT_EQ(view.Combo1()->nextInFocusChain(), view.Command2());
 }
 
 TEST_F(StartWindow, AutoreShowsTheCreditsInAnInformationBox) {
@@ -184,7 +192,9 @@ TEST_F(StartWindow, TheCreditsNameTheProjectsOwnContactDetails) {
     shell->loadForm1();
     ui::FrmInizioPiu* start = shell->frmInizioPiu();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
-    tk::ui::testing::click(start->menuBar(), start->menuBar()->actionGeometry(start->mnuAutore).center());
+    tk::ui::testing::click(
+        start->menuBar(),
+        start->menuBar()->actionGeometry(ui::FrmInizioPiuTesting(*start).mnuAutore()).center());
     ASSERT_EQ(messages.shown.size(), 1u);
     const auto& box = messages.shown[0];
     EXPECT_EQ(box.title, QString(tk::contact::kWebDomain).toUpper());

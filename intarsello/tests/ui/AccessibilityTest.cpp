@@ -32,12 +32,12 @@ TEST_F(PuzzleAccessibility, EverySquareIsAGraphicNamedAfterItsTile) {
 }
 
 TEST_F(PuzzleAccessibility, InstructionsMenuAndHelpPanelAreNamed) {
-    EXPECT_EQ(ScreenReader::role(puzzle->Label3), QAccessible::StaticText);
-    EXPECT_EQ(ScreenReader::name(puzzle->Label3),
+    EXPECT_EQ(ScreenReader::role(view().Label3()), QAccessible::StaticText);
+    EXPECT_EQ(ScreenReader::name(view().Label3()),
               "Per ruotare un tassello cliccalo con il tasto destro del mouse.");
     EXPECT_EQ(ScreenReader::entryNames(puzzle->menuBar()), (QStringList{"Info", "Help"}));
 
-    ui::HelpPanel& panel = *puzzle->PicHelp;
+    ui::HelpPanel& panel = *view().PicHelp();
     EXPECT_EQ(ScreenReader::role(&panel), QAccessible::Grouping);
     EXPECT_EQ(ScreenReader::name(&panel), "Aiuto");
     for (int i = 0; i < ui::HelpPanel::kExamples; ++i)
@@ -50,7 +50,7 @@ TEST_F(PuzzleAccessibility, EndOfTheRevealTellsTheNewHelpText) {
     ScreenReader reader;
     for (int tick = 1; tick < 1196; ++tick)
         puzzle->Timer1_Timer();
-    ui::HelpPanel& panel = *puzzle->PicHelp;
+    ui::HelpPanel& panel = *view().PicHelp();
     EXPECT_TRUE(reader.about(panel.Label5, QAccessible::NameChanged).empty());
     puzzle->Timer1_Timer();
     EXPECT_EQ(reader.about(panel.Label5, QAccessible::NameChanged).size(), 1u);

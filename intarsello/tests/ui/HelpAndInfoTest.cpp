@@ -36,12 +36,12 @@ void expectCovers(const ui::HelpPanel& panel, int widthTwips) {
 }
 
 TEST_F(HelpAndInfo, HelpShowsTheExamplesUnderFullCoversAndAgainChangesNothing) {
-    ui::HelpPanel& panel = *puzzle->PicHelp;
+    ui::HelpPanel& panel = *view().PicHelp();
     EXPECT_FALSE(panel.isVisible());
-    EXPECT_TRUE(puzzle->Timer1.isActive());
-    EXPECT_EQ(puzzle->Timer1.interval(), 1000);
+    EXPECT_TRUE(view().Timer1().isActive());
+    EXPECT_EQ(view().Timer1().interval(), 1000);
 
-    puzzle->mnuHelp->trigger();
+    view().mnuHelp()->trigger();
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.geometry(), tk::ui::twipsRect(1590, 690, 6330, 5085));
     EXPECT_EQ(panel.Label5->caption(), kFirstText);
@@ -56,7 +56,7 @@ TEST_F(HelpAndInfo, HelpShowsTheExamplesUnderFullCoversAndAgainChangesNothing) {
     const QImage shot = panel.PicSoluzione[0]->grab().toImage();
     EXPECT_EQ(shot.pixelColor(80, 48), QColor(Qt::white));
 
-    puzzle->mnuHelp->trigger();
+    view().mnuHelp()->trigger();
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(puzzle->RevealCount(), 0);
 
@@ -65,7 +65,7 @@ TEST_F(HelpAndInfo, HelpShowsTheExamplesUnderFullCoversAndAgainChangesNothing) {
 }
 
 TEST_F(HelpAndInfo, RevealNarrowsTheCoversHidesThePanelEverySixthTickAndEndsAtTick1196) {
-    ui::HelpPanel& panel = *puzzle->PicHelp;
+    ui::HelpPanel& panel = *view().PicHelp();
     puzzle->mnuHelp_Click();
     tick(*puzzle, 5);
     EXPECT_TRUE(panel.isVisible());
@@ -88,12 +88,12 @@ TEST_F(HelpAndInfo, RevealNarrowsTheCoversHidesThePanelEverySixthTickAndEndsAtTi
     puzzle->mnuHelp_Click();
     tick(*puzzle, 1);
     EXPECT_EQ(panel.Label5->caption(), kFirstText);
-    EXPECT_TRUE(puzzle->Timer1.isActive());
+    EXPECT_TRUE(view().Timer1().isActive());
 
     tick(*puzzle, 1); // tick 1196: the last
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.Label5->caption(), kSecondText);
-    EXPECT_FALSE(puzzle->Timer1.isActive());
+    EXPECT_FALSE(view().Timer1().isActive());
     expectCovers(panel, 8);
 
     // From now on the panel stays until OK.
@@ -111,17 +111,17 @@ TEST_F(HelpAndInfo, TheRevealTimerTicksOnItsOwn) {
     // One tick a second; a loaded machine may deliver it late, never early.
     EXPECT_TRUE(QTest::qWaitFor([&] { return puzzle->RevealCount() >= 2; }, 3000));
     EXPECT_EQ(puzzle->RevealCount(), 2);
-    expectCovers(*puzzle->PicHelp, 2398);
+    expectCovers(*view().PicHelp(), 2398);
 }
 
 TEST_F(HelpAndInfo, InfoClosesTheHelpPanelFirstThenShowsNineLines) {
     puzzle->mnuHelp_Click();
     bool panelHiddenMeanwhile = false;
-    messages.whileShown = [&](const auto&) { panelHiddenMeanwhile = !puzzle->PicHelp->isVisible(); };
-    puzzle->mnuInfo->trigger();
+    messages.whileShown = [&](const auto&) { panelHiddenMeanwhile = !view().PicHelp()->isVisible(); };
+    view().mnuInfo()->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(panelHiddenMeanwhile);
-    EXPECT_FALSE(puzzle->PicHelp->isVisible());
+    EXPECT_FALSE(view().PicHelp()->isVisible());
 
     const auto& box = messages.shown[0];
     EXPECT_EQ(box.icon, tk::ui::MessageIcon::Information);
@@ -143,7 +143,7 @@ TEST_F(HelpAndInfo, InfoClosesTheHelpPanelFirstThenShowsNineLines) {
 
 TEST_F(HelpAndInfo, InfoNamesTheProjectsOwnContactDetails) {
     QMenuBar* menu = puzzle->menuBar();
-    tk::ui::testing::click(menu, menu->actionGeometry(puzzle->mnuInfo).center());
+    tk::ui::testing::click(menu, menu->actionGeometry(view().mnuInfo()).center());
     ASSERT_EQ(messages.shown.size(), 1u);
     const QStringList lines = messages.shown[0].text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 9);
@@ -154,7 +154,7 @@ TEST_F(HelpAndInfo, InfoNamesTheProjectsOwnContactDetails) {
 }
 
 TEST_F(HelpAndInfo, ClosingThePuzzleWindowEndsTheProgramWhileTheRevealRuns) {
-    ASSERT_TRUE(puzzle->Timer1.isActive());
+    ASSERT_TRUE(view().Timer1().isActive());
     puzzle->close(); // as the close box does
     EXPECT_EQ(ended->count(), 1);
     settle();

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "intarsello/logic/Board.h"
+#include "intarsello/tests/ui/frmPuzzleTesting.h"
 #include "intarsello/ui/Form1.h"
-#include "intarsello/ui/frmPuzzle.h"
 #include "toolkit/ui/Units.h"
 #include "toolkit/ui/testing/AnsweringMessageBoxes.h"
 #include "toolkit/ui/testing/MouseDriver.h"
@@ -54,7 +54,8 @@ protected:
         }
     }
 
-    ui::TileSquare* square(int index) const { return puzzle->cell[index]; }
+    ui::frmPuzzleTesting view() const { return ui::frmPuzzleTesting(*puzzle); }
+    ui::TileSquare* square(int index) const { return view().cell()[index]; }
     SquarePosition at(int index) const { return puzzle->board().position(index); }
     // Where the square's widget should stand for the board's position.
     static QPoint pixelsOf(SquarePosition p) { return {tk::ui::px(p.left), tk::ui::px(p.top)}; }

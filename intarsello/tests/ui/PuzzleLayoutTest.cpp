@@ -29,9 +29,9 @@ TEST_F(PuzzleLayout, OpensCentredInFrontOfABlackBackdrop) {
 
     const QList<QAction*> commands = puzzle->menuBar()->actions();
     ASSERT_EQ(commands.size(), 2);
-    EXPECT_EQ(commands[0], puzzle->mnuInfo);
+    EXPECT_EQ(commands[0], view().mnuInfo());
     EXPECT_EQ(commands[0]->text(), "Info");
-    EXPECT_EQ(commands[1], puzzle->mnuHelp);
+    EXPECT_EQ(commands[1], view().mnuHelp());
     EXPECT_EQ(commands[1]->text(), "Help");
     EXPECT_EQ(commands[0]->menu(), nullptr);
     EXPECT_EQ(commands[1]->menu(), nullptr);
@@ -44,11 +44,11 @@ TEST_F(PuzzleLayout, InstructionLabelsSayHowToMoveTurnAndMirror) {
         const char* text;
     };
     for (const Case& c :
-         {Case{puzzle->Label2, 615, 615,
+         {Case{view().Label2(), 615, 615,
                "Per muovere un tassello cliccalo con il tasto sinistro del mouse e trascinalo sulla griglia "
                "quadrettata."},
-          Case{puzzle->Label3, 1230, 405, "Per ruotare un tassello cliccalo con il tasto destro del mouse."},
-          Case{puzzle->Label4, 1650, 615,
+          Case{view().Label3(), 1230, 405, "Per ruotare un tassello cliccalo con il tasto destro del mouse."},
+          Case{view().Label4(), 1650, 615,
                "Per riflettere un tassello a specchio clicca il tasto CTRL o SHIFT e poi clicca il tassello "
                "con "
                "il tasto destro del mouse."}}) {
@@ -118,10 +118,10 @@ TEST_F(PuzzleLayout, HigherTilesPassInFrontAndThePanelInFrontOfAll) {
 
     // A tile dragged under the open help panel passes behind it.
     puzzle->mnuHelp_Click();
-    const QPoint underPanel = puzzle->PicHelp->geometry().center();
+    const QPoint underPanel = view().PicHelp()->geometry().center();
     dragBy(bar, underPanel - centreOf(bar));
-    EXPECT_TRUE(puzzle->PicHelp->isAncestorOf(puzzle->client()->childAt(underPanel)) ||
-                puzzle->client()->childAt(underPanel) == puzzle->PicHelp);
+    EXPECT_TRUE(view().PicHelp()->isAncestorOf(puzzle->client()->childAt(underPanel)) ||
+                puzzle->client()->childAt(underPanel) == view().PicHelp());
 }
 
 } // namespace

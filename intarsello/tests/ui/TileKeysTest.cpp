@@ -14,7 +14,7 @@ namespace {
 class TileKeys : public PuzzleFixture {
 protected:
     void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(puzzle->windowHandle(), k, m); }
-    bool outlined() const { return puzzle->selectionOutline->isVisible(); }
+    bool outlined() const { return view().selectionOutline()->isVisible(); }
     SquarePosition anchorOf(int tile) const { return at(Board::cellOf(tile, 0)); }
 };
 
@@ -52,10 +52,10 @@ TEST_F(TileKeys, TabRingsATileInNumberOrderWithoutTouchingItsColours) {
     // While the help panel shows, its OK joins the round after tile 11, and Space there closes it.
     puzzle->mnuHelp_Click();
     key(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_TRUE(puzzle->PicHelp->OKButton->hasFocus());
+    EXPECT_TRUE(view().PicHelp()->OKButton->hasFocus());
     EXPECT_FALSE(outlined());
     key(Qt::Key_Space);
-    EXPECT_FALSE(puzzle->PicHelp->isVisible());
+    EXPECT_FALSE(view().PicHelp()->isVisible());
     key(Qt::Key_Tab);
     EXPECT_EQ(puzzle->selectedTile(), 0);
     key(Qt::Key_Escape);
