@@ -8,21 +8,14 @@
 
 namespace tk {
 
-template <typename Real> constexpr Real roundHalfEvenT(Real x) {
-    const Real lower = std::floor(x);
-    const Real diff = x - lower;
-    if (diff > Real(0.5)) return lower + 1;
-    if (diff < Real(0.5)) return lower;
-    return std::fmod(lower, Real(2)) == 0 ? lower : lower + 1;
-}
-
-// Nearest integer, halves to even, in double precision (NaN and infinities come back unchanged).
+// Nearest integer, halves to even, in double precision (NaN and infinities come back unchanged). This is
+// std::nearbyint in the default rounding mode, which these programs never change.
 inline double roundHalfEven(double x) {
-    return std::isfinite(x) ? roundHalfEvenT(x) : x;
+    return std::nearbyint(x);
 }
 // The same in single precision, for values that the games compute as floats.
 inline float roundHalfEven(float x) {
-    return std::isfinite(x) ? roundHalfEvenT(x) : x;
+    return std::nearbyintf(x);
 }
 
 // Nearest 16-bit signed integer, halves to even; nothing when the rounded value does not fit.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads WAV images in memory: a bounded RIFF walker and decoders for PCM, Microsoft ADPCM and MPEG Layer-3.
+// Reads WAV images in memory: a bounded RIFF walker that judges them, libsndfile for PCM and Microsoft ADPCM,
+// libmpg123 for MPEG Layer-3.
 #include "toolkit/core/WavDecoder.h"
 
 #include <algorithm>
 #include <array>
 #include <memory>
 #include <mpg123.h>
+#include <mutex>
+#include <sndfile.h>
 
 namespace tk {
 namespace {
@@ -37,29 +40,34 @@ bool hasTag(Bytes b, std::size_t at, const char (&tag)[5]) {
     return std::equal(tag, tag + 4, b.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-// The layout of Microsoft ADPCM blocks: a header of 7 bytes per channel (predictor index, delta, two
-// history samples), then 4-bit codes, high nibble first, channels interleaved code by code.
-struct AdpcmSetup {
-    std::size_t samplesPerBlock = 0; // per channel, the two history samples included
-    std::vector<std::array<int, 2>> coefficients;
-};
+// Microsoft ADPCM blocks begin with a header of 7 bytes per channel (predictor index, delta, two history
+// samples); 4-bit codes follow.
+constexpr std::size_t kAdpcmHeaderBytes = 7;
 
+// libsndfile predicts with the seven standard coefficient pairs, which the format puts first in every table.
 constexpr std::array<std::array<int, 2>, 7> kStandardCoefficients{
     {{256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232}}};
 
+struct AdpcmSetup {
+    std::size_t samplesPerBlock = 0; // per channel, the two history samples included
+    std::size_t predictors = 0;      // how many predictor indices the table allows
+};
+
 std::size_t adpcmSamplesIn(std::size_t blockBytes, unsigned channels) {
-    return 2 + (blockBytes - 7 * channels) * 2 / channels;
+    return 2 + (blockBytes - kAdpcmHeaderBytes * channels) * 2 / channels;
 }
 
 // Reads the ADPCM extension of the "fmt " chunk (cbSize, samples per block, coefficient table). Without an
-// extension the block holds as many samples as fit and the standard coefficients apply.
+// extension the block holds as many samples as fit and the standard coefficients apply. A table whose
+// first entries differ from the standard ones describes a variant that is not decoded.
 WavError readAdpcmSetup(Bytes image, const WavInfo& info, AdpcmSetup& setup) {
-    if (info.bitsPerSample != 4 || info.blockAlign < 7u * info.channels) return WavError::BadFormat;
+    if (info.bitsPerSample != 4 || info.blockAlign < kAdpcmHeaderBytes * info.channels)
+        return WavError::BadFormat;
     const std::size_t fullBlock = adpcmSamplesIn(info.blockAlign, info.channels);
     const Bytes fmt = image.subspan(info.formatOffset, info.formatBytes);
     if (fmt.size() < 22) {
         setup.samplesPerBlock = fullBlock;
-        setup.coefficients.assign(kStandardCoefficients.begin(), kStandardCoefficients.end());
+        setup.predictors = kStandardCoefficients.size();
         return WavError::None;
     }
     setup.samplesPerBlock = le16(fmt, 18);
@@ -67,9 +75,12 @@ WavError readAdpcmSetup(Bytes image, const WavInfo& info, AdpcmSetup& setup) {
     if (setup.samplesPerBlock < 2 || setup.samplesPerBlock > fullBlock || count == 0 ||
         22 + 4 * count > fmt.size())
         return WavError::BadFormat;
-    setup.coefficients.resize(count);
-    for (std::size_t i = 0; i < count; ++i)
-        setup.coefficients[i] = {le16s(fmt, 22 + 4 * i), le16s(fmt, 24 + 4 * i)};
+    setup.predictors = std::min(count, kStandardCoefficients.size());
+    for (std::size_t i = 0; i < setup.predictors; ++i) {
+        if (le16s(fmt, 22 + 4 * i) != kStandardCoefficients[i][0] ||
+            le16s(fmt, 24 + 4 * i) != kStandardCoefficients[i][1])
+            return WavError::Unsupported;
+    }
     return WavError::None;
 }
 
@@ -88,84 +99,150 @@ WavError checkFormat(Bytes image, const WavInfo& info) {
     } else if (info.formatTag == kTagMsAdpcm) {
         AdpcmSetup setup;
         if (const WavError e = readAdpcmSetup(image, info, setup); e != WavError::None) return e;
-        smallestPayload = 7u * info.channels;
+        smallestPayload = kAdpcmHeaderBytes * info.channels;
     }
     return info.dataBytes < smallestPayload ? WavError::NoData : WavError::None;
 }
 
-void decodePcm(Bytes payload, const WavInfo& info, PcmAudio& out) {
-    const std::size_t frames = payload.size() / info.blockAlign;
-    out.samples.resize(frames * info.channels);
-    if (info.bitsPerSample == 8) {
-        // Unsigned, silence at 128.
-        for (std::size_t i = 0; i < out.samples.size(); ++i)
-            out.samples[i] = static_cast<std::int16_t>((payload[i] - 128) * 256);
-    } else {
-        for (std::size_t i = 0; i < out.samples.size(); ++i)
-            out.samples[i] = le16s(payload, 2 * i);
-    }
+void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
+    out.insert(out.end(), tag, tag + 4);
 }
 
-class AdpcmChannel {
-public:
-    AdpcmChannel(std::array<int, 2> coefficients, std::int64_t delta, std::int64_t older, std::int64_t newer)
-        : coefficients_(coefficients)
-        , delta_(delta)
-        , older_(older)
-        , newer_(newer) {}
-
-    std::int16_t next(unsigned nibble) {
-        static constexpr std::array<std::int64_t, 16> kAdaptation{230, 230, 230, 230, 307, 409, 512, 614,
-                                                                  768, 614, 512, 409, 307, 230, 230, 230};
-        // Bounds the step so damaged data cannot overflow; real streams stay far below it.
-        constexpr std::int64_t kMaxDelta = 1 << 24;
-        const std::int64_t code = nibble >= 8 ? static_cast<std::int64_t>(nibble) - 16 : nibble;
-        const std::int64_t predicted = (newer_ * coefficients_[0] + older_ * coefficients_[1]) >> 8;
-        const std::int64_t sample = std::clamp<std::int64_t>(predicted + code * delta_, -32768, 32767);
-        delta_ = std::clamp<std::int64_t>((kAdaptation[nibble] * delta_) >> 8, 16, kMaxDelta);
-        older_ = newer_;
-        newer_ = sample;
-        return static_cast<std::int16_t>(sample);
-    }
-
-private:
-    std::array<int, 2> coefficients_;
-    std::int64_t delta_;
-    std::int64_t older_;
-    std::int64_t newer_;
+// What libsndfile is given to read: a plain WAV header made from the checked fields, then the payload, then
+// zeros up to `length`. It never sees the image's other chunks, nor any byte outside the payload, so it
+// cannot judge the image differently from the walker.
+struct LibsndfileInput {
+    std::vector<std::uint8_t> header; // up to and including the "data" chunk's header
+    Bytes payload;
+    sf_count_t length = 0;
+    sf_count_t position = 0;
 };
 
-WavError decodeAdpcm(Bytes image, Bytes payload, const WavInfo& info, PcmAudio& out) {
-    AdpcmSetup setup;
-    if (const WavError e = readAdpcmSetup(image, info, setup); e != WavError::None) return e;
-    const unsigned channels = info.channels;
-    const std::size_t header = 7 * channels;
-    std::vector<AdpcmChannel> state;
-    for (std::size_t at = 0; at + header <= payload.size(); at += info.blockAlign) {
-        const Bytes block = payload.subspan(at, std::min<std::size_t>(info.blockAlign, payload.size() - at));
-        // A short last block yields the samples it holds.
-        const std::size_t samples = std::min(setup.samplesPerBlock, adpcmSamplesIn(block.size(), channels));
-        // Header fields are grouped by kind, one per channel: predictor bytes, then deltas, newer samples
-        // and older samples as 16-bit words. The older sample is played first.
-        const auto word = [&](unsigned kind, unsigned c) {
-            return le16s(block, channels + 2 * (kind * channels + c));
-        };
-        state.clear();
-        for (unsigned c = 0; c < channels; ++c) {
-            const std::size_t predictor = block[c];
-            if (predictor >= setup.coefficients.size()) return WavError::DecodeFailed;
-            state.emplace_back(setup.coefficients[predictor], word(0, c), word(2, c), word(1, c));
-            out.samples.push_back(word(2, c));
+// `dataBytes` is the size the "data" chunk claims: the payload cut or padded to whole blocks. For ADPCM the
+// samples per block are always the full block's, as libsndfile requires.
+void writeHeader(const WavInfo& info, std::size_t fullBlock, std::uint32_t dataBytes,
+                 std::vector<std::uint8_t>& out) {
+    const bool adpcm = info.formatTag == kTagMsAdpcm;
+    const std::uint32_t formatBytes = adpcm ? 22 + 4 * kStandardCoefficients.size() : 16;
+    putTag(out, "RIFF");
+    put32(out, 4 + 8 + formatBytes + 8 + dataBytes);
+    putTag(out, "WAVE");
+    putTag(out, "fmt ");
+    put32(out, formatBytes);
+    put16(out, info.formatTag);
+    put16(out, info.channels);
+    put32(out, info.sampleRate);
+    put32(out, info.avgBytesPerSecond);
+    put16(out, info.blockAlign);
+    put16(out, info.bitsPerSample);
+    if (adpcm) {
+        put16(out, formatBytes - 18);
+        put16(out, static_cast<std::uint32_t>(fullBlock));
+        put16(out, kStandardCoefficients.size());
+        for (const auto& [first, second] : kStandardCoefficients) {
+            put16(out, static_cast<std::uint16_t>(first));
+            put16(out, static_cast<std::uint16_t>(second));
         }
-        for (unsigned c = 0; c < channels; ++c)
-            out.samples.push_back(word(1, c));
-        std::size_t code = 0;
-        for (std::size_t s = 2; s < samples; ++s) {
-            for (unsigned c = 0; c < channels; ++c, ++code) {
-                const std::uint8_t byte = block[header + code / 2];
-                out.samples.push_back(state[c].next(code % 2 == 0 ? byte >> 4 : byte & 0x0F));
+    }
+    putTag(out, "data");
+    put32(out, dataBytes);
+}
+
+sf_count_t inputLength(void* user) {
+    return static_cast<LibsndfileInput*>(user)->length;
+}
+
+sf_count_t inputTell(void* user) {
+    return static_cast<LibsndfileInput*>(user)->position;
+}
+
+sf_count_t inputSeek(sf_count_t offset, int whence, void* user) {
+    auto& in = *static_cast<LibsndfileInput*>(user);
+    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? in.position : in.length;
+    in.position = std::clamp<sf_count_t>(base + offset, 0, in.length);
+    return in.position;
+}
+
+sf_count_t inputRead(void* to, sf_count_t count, void* user) {
+    auto& in = *static_cast<LibsndfileInput*>(user);
+    auto* const out = static_cast<std::uint8_t*>(to);
+    const auto n = static_cast<std::size_t>(std::clamp<sf_count_t>(count, 0, in.length - in.position));
+    const std::size_t header = in.header.size();
+    auto at = static_cast<std::size_t>(in.position);
+    for (std::size_t i = 0; i < n; ++i, ++at)
+        out[i] = at < header ? in.header[at] : at - header < in.payload.size() ? in.payload[at - header] : 0;
+    in.position += static_cast<sf_count_t>(n);
+    return static_cast<sf_count_t>(n);
+}
+
+sf_count_t inputWrite(const void*, sf_count_t, void*) {
+    return 0;
+}
+
+// Decodes PCM or Microsoft ADPCM with libsndfile. A block is a frame for PCM. For ADPCM, libsndfile yields
+// full blocks: each keeps the samples per block that the format names, and a short last block the samples
+// it holds (a tail shorter than a block header holds none).
+WavError decodeWithLibsndfile(Bytes image, Bytes payload, const WavInfo& info, PcmAudio& out) {
+    const unsigned channels = info.channels;
+    std::size_t blocks = payload.size() / info.blockAlign;
+    std::size_t fullBlock = 1;
+    std::size_t keptPerBlock = 1;
+    std::size_t keptInLast = 1;
+    if (info.formatTag == kTagMsAdpcm) {
+        AdpcmSetup setup;
+        if (readAdpcmSetup(image, info, setup) != WavError::None) return WavError::DecodeFailed;
+        fullBlock = adpcmSamplesIn(info.blockAlign, channels);
+        keptPerBlock = keptInLast = setup.samplesPerBlock;
+        if (const std::size_t tail = payload.size() % info.blockAlign; tail >= kAdpcmHeaderBytes * channels) {
+            ++blocks;
+            keptInLast = std::min(keptPerBlock, adpcmSamplesIn(tail, channels));
+        }
+        // Where a block names a predictor beyond its seven, libsndfile would quietly predict with the first.
+        for (std::size_t b = 0; b < blocks; ++b) {
+            for (unsigned c = 0; c < channels; ++c) {
+                if (payload[b * info.blockAlign + c] >= setup.predictors) return WavError::DecodeFailed;
             }
         }
+    }
+    const std::size_t dataBytes = blocks * info.blockAlign;
+    LibsndfileInput input;
+    writeHeader(info, fullBlock, static_cast<std::uint32_t>(dataBytes), input.header);
+    input.payload = payload.first(std::min(payload.size(), dataBytes));
+    input.length = static_cast<sf_count_t>(input.header.size() + dataBytes);
+    SF_VIRTUAL_IO io{inputLength, inputSeek, inputRead, inputWrite, inputTell};
+    SF_INFO format{};
+    SNDFILE* file = nullptr;
+    {
+        // A failed open records its error in libsndfile's globals: one open at a time.
+        static std::mutex opening;
+        const std::lock_guard lock(opening);
+        file = sf_open_virtual(&io, SFM_READ, &format, &input);
+    }
+    if (file == nullptr) return WavError::DecodeFailed;
+    const std::size_t frames = blocks * fullBlock;
+    out.channels = static_cast<int>(channels);
+    out.sampleRate = static_cast<int>(info.sampleRate);
+    out.samples.resize(frames * channels);
+    const sf_count_t read = format.channels == static_cast<int>(channels)
+                                ? sf_readf_short(file, out.samples.data(), static_cast<sf_count_t>(frames))
+                                : 0;
+    sf_close(file);
+    if (read != static_cast<sf_count_t>(frames)) return WavError::DecodeFailed;
+    if (keptPerBlock != fullBlock || keptInLast != fullBlock) {
+        auto kept = out.samples.begin();
+        for (std::size_t b = 0; b < blocks; ++b) {
+            const auto first = out.samples.begin() + static_cast<std::ptrdiff_t>(b * fullBlock * channels);
+            kept = std::copy_n(first, (b + 1 == blocks ? keptInLast : keptPerBlock) * channels, kept);
+        }
+        out.samples.erase(kept, out.samples.end());
     }
     return WavError::None;
 }
@@ -316,11 +393,7 @@ WavError decodeImage(Bytes image, PcmAudio& out) {
     const WavInfo& info = parsed.info;
     const Bytes payload = image.subspan(info.dataOffset, info.dataBytes);
     if (info.formatTag == kTagMpegLayer3) return decodeMpegLayer3(payload, out);
-    out.channels = info.channels;
-    out.sampleRate = static_cast<int>(info.sampleRate);
-    if (info.formatTag != kTagPcm) return decodeAdpcm(image, payload, info, out);
-    decodePcm(payload, info, out);
-    return WavError::None;
+    return decodeWithLibsndfile(image, payload, info, out);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ enum class WavError {
     NoFormat,     // no usable "fmt " chunk before "data"
     NoData,       // no "data" chunk inside the RIFF chunk, or one too short for a single frame
     BadFormat,    // inconsistent fields: zero channels, absurd rate, bad block align...
-    Unsupported,  // a format tag other than PCM (1), Microsoft ADPCM (2) or MPEG Layer-3 (0x55)
+    Unsupported,  // a format tag other than PCM (1), Microsoft ADPCM (2) or MPEG Layer-3 (0x55), or an
+                  // ADPCM coefficient table whose first pairs are not the standard ones
     DecodeFailed, // the payload could not be decoded
 };
 
@@ -67,7 +68,7 @@ struct WavDecode {
 // Decodes linear PCM (8-bit unsigned, 16-bit signed), Microsoft ADPCM and MPEG Layer-3 in WAV.
 // Never reads outside `image`, never prints, never throws.
 WavDecode decodeWav(std::span<const std::uint8_t> image);
-// The same into `out`, whose sample storage is reused, so a player decoding sound after sound allocates only
+// The same into `out`, whose sample storage is reused, so a player decoding sound after sound grows it only
 // when a sound is longer than any before. On an error `out` is silence.
 WavError decodeWavInto(std::span<const std::uint8_t> image, PcmAudio& out);
 

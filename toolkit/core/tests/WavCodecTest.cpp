@@ -149,6 +149,72 @@ TEST(WavCodecs, StereoAdpcmKeepsItsChannelsApart) {
     EXPECT_NEAR(crossings[1], 660 * 0.5, 3);
 }
 
+// The mono ADPCM fixture rebuilt from its "fmt " body and a payload, both as given.
+Bytes adpcmImage(const Bytes& format, const Bytes& payload) {
+    return tk::wavimages::riffWave(
+        {tk::wavimages::chunk("fmt ", format), tk::wavimages::chunk("data", payload)});
+}
+
+struct AdpcmParts {
+    Bytes format, payload;
+    std::vector<std::int16_t> samples; // 11 blocks of 512 bytes, 1012 samples each
+};
+
+AdpcmParts adpcmParts() {
+    const Bytes image = readFixture("adpcm_mono_22050.wav");
+    const tk::WavInfo info = tk::parseWav(image).info;
+    const auto at = [&](std::uint32_t offset) { return image.begin() + offset; };
+    return {Bytes(at(info.formatOffset), at(info.formatOffset + info.formatBytes)),
+            Bytes(at(info.dataOffset), at(info.dataOffset + info.dataBytes)),
+            tk::decodeWav(image).audio.samples};
+}
+
+TEST(WavCodecs, AdpcmBlocksYieldTheSamplesTheyHold) {
+    const AdpcmParts parts = adpcmParts();
+    ASSERT_EQ(parts.samples.size(), 11u * 1012);
+    const auto first = [&](std::size_t n) {
+        return std::vector<std::int16_t>(parts.samples.begin(), parts.samples.begin() + static_cast<long>(n));
+    };
+    // A last block of 107 bytes holds its two header samples and 200 codes; one shorter than its header
+    // holds nothing.
+    const Bytes cut(parts.payload.begin(), parts.payload.begin() + 10 * 512 + 107);
+    EXPECT_EQ(tk::decodeWav(adpcmImage(parts.format, cut)).audio.samples, first(10 * 1012 + 202));
+    const Bytes stub(parts.payload.begin(), parts.payload.begin() + 10 * 512 + 6);
+    EXPECT_EQ(tk::decodeWav(adpcmImage(parts.format, stub)).audio.samples, first(10 * 1012));
+
+    // Blocks that declare 1000 samples play the first 1000 of the 1012 they could hold.
+    Bytes fewer = parts.format;
+    fewer[18] = 1000 & 0xFF;
+    fewer[19] = 1000 >> 8;
+    std::vector<std::int16_t> expected;
+    for (std::size_t b = 0; b < 11; ++b) {
+        const auto block = parts.samples.begin() + static_cast<long>(b * 1012);
+        expected.insert(expected.end(), block, block + 1000);
+    }
+    EXPECT_EQ(tk::decodeWav(adpcmImage(fewer, parts.payload)).audio.samples, expected);
+}
+
+TEST(WavCodecs, AdpcmPredictsOnlyWithTheStandardCoefficients) {
+    const AdpcmParts parts = adpcmParts();
+    // An eighth coefficient pair after the standard seven: blocks that do not use it decode as before, a
+    // block that does is refused.
+    Bytes eight = parts.format;
+    eight[16] += 4; // cbSize
+    eight[20] = 8;  // coefficient pairs
+    eight.insert(eight.end(), {0x00, 0x01, 0x00, 0x00});
+    const tk::WavDecode unused = tk::decodeWav(adpcmImage(eight, parts.payload));
+    ASSERT_TRUE(unused.ok()) << tk::describe(unused.error);
+    EXPECT_EQ(unused.audio.samples, parts.samples);
+    Bytes usesIt = parts.payload;
+    usesIt[3 * 512] = 7;
+    EXPECT_EQ(tk::decodeWav(adpcmImage(eight, usesIt)).error, tk::WavError::DecodeFailed);
+
+    // A table whose standard entries are changed describes another codec.
+    Bytes changed = parts.format;
+    changed[22 + 4 * 3] += 1;
+    EXPECT_EQ(tk::decodeWav(adpcmImage(changed, parts.payload)).error, tk::WavError::Unsupported);
+}
+
 TEST(WavCodecs, DamagedCopiesNeverBreakTheDecoder) {
     // Random byte changes in each fixture: the decoder may succeed or fail, but stays in bounds (the
     // sanitizer builds check that) and never hands out audio with an error.
