@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sound figures: decoding time of every embedded sound, and the delay from starting a sound to its first
 // audio at the sound server's sink (measured through a recording of the sink, so an upper bound).
-#include "toolkit/core/tests/WavImages.h"
-#include "toolkit/ui/testing/MonitorRecorder.h"
 #include "toolkit/core/WavDecoder.h"
+#include "toolkit/core/tests/WavImages.h"
 #include "toolkit/ui/AudioPlayer.h"
+#include "toolkit/ui/testing/MonitorRecorder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -43,7 +43,7 @@ int snapToLattice(double twips) {
     // Held at the 16-bit range first, so that no input can overflow (NaN goes to the low end).
     if (!(twips >= kMinTwips)) twips = kMinTwips;
     if (twips > kMaxTwips) twips = kMaxTwips;
-    const auto r = static_cast<long long>(tk::roundHalfEven(twips - kSquareTwips / 2));
+    const auto r = static_cast<long long>(tk::roundHalfEven(twips - kSquareTwips / 2.0));
     // Integer division truncates toward zero; the drop rule rounds down toward minus infinity.
     long long q = r / kSquareTwips;
     if (r % kSquareTwips != 0 && r < 0) --q;

@@ -154,10 +154,7 @@ bool frmPuzzle::focusNextPrevChild(bool next) {
     const bool withOk = PicHelp->isVisible();
     const int stops = kTileCount + (withOk ? 1 : 0);
     int at = selected_;
-    if (withOk && PicHelp->OKButton->hasFocus())
-        at = kTileCount;
-    else if (at < 0 && !next)
-        at = kTileCount;
+    if ((withOk && PicHelp->OKButton->hasFocus()) || (at < 0 && !next)) at = kTileCount;
     at = (at + (next ? 1 : stops - 1)) % stops;
     if (at == kTileCount) {
         select(-1);

@@ -57,7 +57,8 @@ Departures departures(const QImage& logical, const QImage& scaled, qreal ratio, 
     std::vector<char> judged(static_cast<std::size_t>(logical.width() * logical.height()), 0);
     for (const QRect& r : area.intersected(logical.rect()))
         for (int y = r.top(); y <= r.bottom(); ++y)
-            std::fill_n(judged.begin() + y * logical.width() + r.left(), r.width(), 1);
+            std::fill_n(judged.begin() + static_cast<std::ptrdiff_t>(y) * logical.width() + r.left(),
+                        r.width(), 1);
     auto isJudged = [&](int x, int y) {
         return judged[static_cast<std::size_t>(y * logical.width() + x)] != 0;
     };

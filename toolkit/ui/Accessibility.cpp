@@ -86,7 +86,7 @@ void hideFromScreenReaders(QWidget* widget) {
 }
 
 QString spokenText(const QString& caption) {
-    const QString simple = caption.simplified();
+    QString simple = caption.simplified();
     if (!isLetterSpaced(simple)) return simple;
     QString joined = simple;
     joined.remove(u' ');

@@ -46,6 +46,7 @@ ProgramProcess::ProgramProcess(const std::string& binary, const std::vector<std:
     }
     env.insert(env.end(), environment.begin(), environment.end());
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (std::string& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);

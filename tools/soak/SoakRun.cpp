@@ -35,6 +35,7 @@ int xdotool(const std::vector<std::string>& arguments) {
     std::vector<std::string> args{"xdotool"};
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-struct _XDisplay;
+struct _XDisplay; // NOLINT(bugprone-reserved-identifier): Xlib's own name behind Display
 
 namespace soak {
 

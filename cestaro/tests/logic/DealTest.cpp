@@ -25,8 +25,9 @@ double givenDraw(int cell) {
 }
 
 // One whole deal's draws: five base values, then ten given cells.
-std::vector<double> dealDraws(int level, std::vector<int> base, std::vector<int> givens) {
+std::vector<double> dealDraws(int level, const std::vector<int>& base, const std::vector<int>& givens) {
     std::vector<double> draws;
+    draws.reserve(base.size() + givens.size());
     for (int b : base)
         draws.push_back(baseDraw(b, level));
     for (int g : givens)

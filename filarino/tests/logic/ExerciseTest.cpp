@@ -101,10 +101,10 @@ TEST(Exercise, FactorsAreUniformAndIndependentWithTheRealSource) {
     ASSERT_EQ(perRow.size(), 10u);
     ASSERT_EQ(rows.size(), 10u);
     for (int value = 1; value <= 10; ++value) {
-        EXPECT_NEAR(perRow[value], n / 10, 300) << value;
-        EXPECT_NEAR(rows[value], n / 10, 300) << value;
+        EXPECT_NEAR(perRow[value], n / 10.0, 300) << value;
+        EXPECT_NEAR(rows[value], n / 10.0, 300) << value;
     }
-    EXPECT_NEAR(squares, n / 10, 300);
+    EXPECT_NEAR(squares, n / 10.0, 300);
     EXPECT_GT(tenByTen, 0);
 }
 

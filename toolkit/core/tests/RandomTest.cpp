@@ -11,9 +11,9 @@
 namespace {
 
 std::vector<double> draw(tk::Random& random, int count) {
-    std::vector<double> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(random.next());
+    std::vector<double> values(static_cast<std::size_t>(count));
+    for (double& value : values)
+        value = random.next();
     return values;
 }
 

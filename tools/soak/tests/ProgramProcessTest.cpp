@@ -25,7 +25,7 @@ protected:
     }
 
     std::string script(const std::string& body) {
-        const std::string path = dir_ + "/program.sh";
+        std::string path = dir_ + "/program.sh";
         std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
         chmod(path.c_str(), 0755);
         return path;
