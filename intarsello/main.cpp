@@ -6,11 +6,12 @@
 #include "toolkit/ui/Program.h"
 
 int main(int argc, char** argv) {
-    // The puzzle plays no sound, and only its own window shows the program's icon.
-    const tk::ui::Program program{{"intarsello", "Intarsello: il puzzle dei dodici pentamini colorati."},
-                                  intarsello::ui::frmPuzzle::kExtent,
-                                  false,
-                                  false};
+    const tk::ui::Program program{
+        .about = {"intarsello", "Intarsello: il puzzle dei dodici pentamini colorati."},
+        .largest = intarsello::ui::frmPuzzle::kExtent,
+        .playsSounds = false,
+        .iconOnEveryWindow = false,
+    };
     return tk::ui::runProgram(argc, argv, program, [](const tk::ui::Services& services) {
         auto* form1 = new intarsello::ui::Form1(services.messages);
         QObject::connect(form1, &intarsello::ui::Form1::ended, form1, [] { tk::ui::endProgram(); });
