@@ -4,6 +4,7 @@
 #include "toolkit/core/Clock.h"
 #include "toolkit/core/Random.h"
 #include "toolkit/ui/Application.h"
+#include "toolkit/ui/AudioPlayer.h"
 #include "toolkit/ui/DisplayProbe.h"
 #include "toolkit/ui/QtMessageBoxes.h"
 #include "toolkit/ui/ResourceSound.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
 
     tk::RandomSource random;
     tk::SystemClock clock;
+    // The sound server is reached once the first window is on the screen.
+    tk::ui::AudioPlayer::holdUntilFirstPaint();
     tk::ui::ResourceSound sound;
     tk::ui::QtMessageBoxes messages;
     QPointer<cestaro::ui::frmGame> window = new cestaro::ui::frmGame({random, clock, sound, messages});

@@ -4,6 +4,7 @@
 
 #include "toolkit/core/WavDecoder.h"
 #include "toolkit/ui/AudioOutput.h"
+#include "toolkit/ui/FirstPaintWatch.h"
 #include "toolkit/ui/PulseCookie.h"
 #include "toolkit/ui/QuietMessages.h"
 
@@ -25,6 +26,10 @@ constexpr unsigned long kShutdownMs = 1000;
 
 // Set once, before the first player, from the command line.
 bool muted = false;
+// Set by the program before its player is made; taken by that player.
+bool holding = false;
+// How long a held player waits for the first paint at most.
+constexpr int kLongestHoldMs = 1000;
 
 } // namespace
 
@@ -64,24 +69,60 @@ AudioPlayer::AudioPlayer(QObject* parent)
     connect(&playing_, &QTimer::timeout, this, &AudioPlayer::finished);
     if (muted) return;
     installQuietMessages();
-    keepPulseCookieInMemory();
     thread_ = new QThread;
     output_ = new AudioOutput;
     output_->moveToThread(thread_);
     thread_->setObjectName(QStringLiteral("audio"));
-    thread_->start();
-    // Connects to the sound server now rather than at the first sound, so a click sounds at once.
-    QMetaObject::invokeMethod(
-        output_, [output = output_] { output->probe(); }, Qt::QueuedConnection);
+    if (holding) {
+        holding = false;
+        hold_ = std::make_unique<FirstPaintWatch>([this] { release(); }, kLongestHoldMs);
+        return;
+    }
+    startOutput();
 }
 
 void AudioPlayer::muteAll() {
     muted = true;
 }
 
+void AudioPlayer::holdUntilFirstPaint() {
+    holding = true;
+}
+
+void AudioPlayer::startOutput() {
+    keepPulseCookieInMemory();
+    thread_->start();
+    // Connects to the sound server now rather than at the first sound, so a click sounds at once.
+    QMetaObject::invokeMethod(
+        output_, [output = output_] { output->probe(); }, Qt::QueuedConnection);
+}
+
+void AudioPlayer::release() {
+    // Called by the watch itself: it goes once it has returned.
+    hold_.release()->deleteLater();
+    startOutput();
+    if (held_)
+        QMetaObject::invokeMethod(
+            output_,
+            [output = output_, sound = std::move(held_),
+             requested = std::chrono::steady_clock::now()]() mutable {
+                output->play(std::move(sound), requested);
+            },
+            Qt::QueuedConnection);
+    held_ = nullptr;
+}
+
 AudioPlayer::~AudioPlayer() {
     playing_.stop();
     if (thread_ == nullptr) return;
+    if (hold_) {
+        // The audio thread never ran: nothing waits on the server.
+        hold_.reset();
+        held_ = nullptr;
+        delete output_;
+        delete thread_;
+        return;
+    }
     // The output goes on its own thread, after the requests before it.
     QMetaObject::invokeMethod(
         output_,
@@ -105,6 +146,8 @@ void AudioPlayer::playAsync(const QByteArray& wavImage) {
 }
 
 void AudioPlayer::playSync(const QByteArray& wavImage) {
+    // A sound the program waits for is not held back.
+    if (hold_) release();
     if (!start(wavImage) || !isPlaying()) return;
     QEventLoop loop;
     connect(this, &AudioPlayer::finished, &loop, &QEventLoop::quit);
@@ -114,6 +157,7 @@ void AudioPlayer::playSync(const QByteArray& wavImage) {
 void AudioPlayer::stop() {
     if (!playing_.isActive()) return;
     playing_.stop();
+    held_ = nullptr;
     if (output_ != nullptr)
         QMetaObject::invokeMethod(
             output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
@@ -135,11 +179,16 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
         playing_.start(lengthMs);
         return true;
     }
+    std::shared_ptr<const PcmAudio> sound = Spares::lend(spares_, std::move(audio));
+    if (hold_) {
+        held_ = std::move(sound);
+        playing_.start(lengthMs);
+        return true;
+    }
     // Sent even when the last look found no device: the server may be back.
     QMetaObject::invokeMethod(
         output_,
-        [output = output_, sound = Spares::lend(spares_, std::move(audio)),
-         requested = std::chrono::steady_clock::now()]() mutable {
+        [output = output_, sound = std::move(sound), requested = std::chrono::steady_clock::now()]() mutable {
             output->play(std::move(sound), requested);
         },
         Qt::QueuedConnection);

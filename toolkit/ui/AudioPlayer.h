@@ -11,9 +11,14 @@
 
 class QThread;
 
+namespace tk {
+struct PcmAudio;
+}
+
 namespace tk::ui {
 
 class AudioOutput;
+class FirstPaintWatch;
 
 class AudioPlayer : public QObject {
     Q_OBJECT
@@ -23,6 +28,10 @@ public:
     // From now on, players made afterwards play nothing and open no audio device, yet keep every sound's
     // time: a synchronous sound still waits its own length. Call before the first player is made.
     static void muteAll();
+    // For a program's start: the next player made connects to the sound server, and starts any sound asked
+    // of it, only once the first window has been painted (or a second has passed), so that neither takes
+    // time from that paint. The sound's length still counts from when it was asked for.
+    static void holdUntilFirstPaint();
     // Meant to run as the program ends. If the audio thread is still waiting on a stalled server a second
     // later, the process ends at once (status 0, output flushed): the library would otherwise hold the
     // exit for as long as the server stays stalled, up to half a minute.
@@ -47,11 +56,15 @@ signals:
 private:
     struct Spares;
     bool start(const QByteArray& wavImage);
+    void startOutput();
+    void release();
 
     std::shared_ptr<Spares> spares_;
     QThread* thread_ = nullptr;     // none when muted
     AudioOutput* output_ = nullptr; // lives on thread_
     QTimer playing_;
+    std::unique_ptr<FirstPaintWatch> hold_; // while held until the first paint
+    std::shared_ptr<const PcmAudio> held_;  // the sound asked for meanwhile
 };
 
 } // namespace tk::ui
