@@ -7,9 +7,11 @@
 #include "toolkit/ui/FirstPaintWatch.h"
 #include "toolkit/ui/PulseCookie.h"
 #include "toolkit/ui/QuietMessages.h"
+#include "toolkit/ui/SoundModule.h"
 
 #include <QEventLoop>
 #include <QThread>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +62,28 @@ struct AudioPlayer::Spares {
     }
 };
 
+// The audio thread's end of the player: the output, made there from the sound module at the first request,
+// and what its last look for a device found, for the window's thread to read.
+struct AudioPlayer::Line : QObject {
+    std::unique_ptr<AudioOutput> output;
+    bool made = false;
+    std::atomic<AudioOutput::Device> device{AudioOutput::Device::Unknown};
+
+    // On the audio thread: runs `use` on the output, made first if need be, then notes what it found.
+    template <typename Use> void with(Use use) {
+        if (!made) {
+            made = true;
+            output = makeAudioOutput();
+        }
+        if (!output) {
+            device = AudioOutput::Device::Absent;
+            return;
+        }
+        use(*output);
+        device = output->device();
+    }
+};
+
 AudioPlayer::AudioPlayer(QObject* parent)
     : QObject(parent)
     , spares_(std::make_shared<Spares>()) {
@@ -70,8 +94,8 @@ AudioPlayer::AudioPlayer(QObject* parent)
     if (muted) return;
     installQuietMessages();
     thread_ = new QThread;
-    output_ = new AudioOutput;
-    output_->moveToThread(thread_);
+    line_ = new Line;
+    line_->moveToThread(thread_);
     thread_->setObjectName(QStringLiteral("audio"));
     if (holding) {
         holding = false;
@@ -94,21 +118,15 @@ void AudioPlayer::startOutput() {
     thread_->start();
     // Connects to the sound server now rather than at the first sound, so a click sounds at once.
     QMetaObject::invokeMethod(
-        output_, [output = output_] { output->probe(); }, Qt::QueuedConnection);
+        line_, [line = line_] { line->with([](AudioOutput& output) { output.probe(); }); },
+        Qt::QueuedConnection);
 }
 
 void AudioPlayer::release() {
     // Called by the watch itself: it goes once it has returned.
     hold_.release()->deleteLater();
     startOutput();
-    if (held_)
-        QMetaObject::invokeMethod(
-            output_,
-            [output = output_, sound = std::move(held_),
-             requested = std::chrono::steady_clock::now()]() mutable {
-                output->play(std::move(sound), requested);
-            },
-            Qt::QueuedConnection);
+    if (held_) send(std::move(held_));
     held_ = nullptr;
 }
 
@@ -119,19 +137,20 @@ AudioPlayer::~AudioPlayer() {
         // The audio thread never ran: nothing waits on the server.
         hold_.reset();
         held_ = nullptr;
-        delete output_;
+        delete line_;
         delete thread_;
         return;
     }
     // The output goes on its own thread, after the requests before it.
     QMetaObject::invokeMethod(
-        output_,
-        [output = output_] {
-            delete output;
+        line_,
+        [line = line_] {
+            line->output.reset();
             QThread::currentThread()->quit();
         },
         Qt::QueuedConnection);
     if (thread_->wait(kShutdownMs)) {
+        delete line_;
         delete thread_;
         return;
     }
@@ -158,10 +177,20 @@ void AudioPlayer::stop() {
     if (!playing_.isActive()) return;
     playing_.stop();
     held_ = nullptr;
-    if (output_ != nullptr)
+    if (line_ != nullptr)
         QMetaObject::invokeMethod(
-            output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
+            line_, [line = line_] { line->with([](AudioOutput& output) { output.stop(); }); },
+            Qt::QueuedConnection);
     emit finished();
+}
+
+void AudioPlayer::send(std::shared_ptr<const PcmAudio> sound) {
+    QMetaObject::invokeMethod(
+        line_,
+        [line = line_, sound = std::move(sound), requested = std::chrono::steady_clock::now()]() mutable {
+            line->with([&](AudioOutput& output) { output.play(std::move(sound), requested); });
+        },
+        Qt::QueuedConnection);
 }
 
 bool AudioPlayer::start(const QByteArray& wavImage) {
@@ -174,7 +203,7 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
         return false;
     }
     const int lengthMs = static_cast<int>(std::ceil(audio->seconds() * 1000.0));
-    if (output_ == nullptr) {
+    if (line_ == nullptr) {
         spares_->give(std::move(audio));
         playing_.start(lengthMs);
         return true;
@@ -186,13 +215,8 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
         return true;
     }
     // Sent even when the last look found no device: the server may be back.
-    QMetaObject::invokeMethod(
-        output_,
-        [output = output_, sound = std::move(sound), requested = std::chrono::steady_clock::now()]() mutable {
-            output->play(std::move(sound), requested);
-        },
-        Qt::QueuedConnection);
-    if (output_->device() != AudioOutput::Device::Absent) playing_.start(lengthMs);
+    send(std::move(sound));
+    if (line_->device != AudioOutput::Device::Absent) playing_.start(lengthMs);
     return true;
 }
 

@@ -17,7 +17,6 @@ struct PcmAudio;
 
 namespace tk::ui {
 
-class AudioOutput;
 class FirstPaintWatch;
 
 class AudioPlayer : public QObject {
@@ -55,13 +54,16 @@ signals:
 
 private:
     struct Spares;
+    struct Line;
     bool start(const QByteArray& wavImage);
     void startOutput();
     void release();
+    // Asks the audio thread to play `sound` now.
+    void send(std::shared_ptr<const PcmAudio> sound);
 
     std::shared_ptr<Spares> spares_;
-    QThread* thread_ = nullptr;     // none when muted
-    AudioOutput* output_ = nullptr; // lives on thread_
+    QThread* thread_ = nullptr; // none when muted
+    Line* line_ = nullptr;      // lives on thread_
     QTimer playing_;
     std::unique_ptr<FirstPaintWatch> hold_; // while held until the first paint
     std::shared_ptr<const PcmAudio> held_;  // the sound asked for meanwhile
