@@ -11,12 +11,14 @@
 
 #include <QEventLoop>
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace tk::ui {
@@ -126,8 +128,10 @@ void AudioPlayer::release() {
     // Called by the watch itself: it goes once it has returned.
     hold_.release()->deleteLater();
     startOutput();
-    if (held_) send(std::move(held_));
-    held_ = nullptr;
+    if (held_.isEmpty()) return;
+    // Decoded only now, as the rest of its time runs.
+    const QByteArray image = std::exchange(held_, QByteArray());
+    if (!start(image, static_cast<int>(heldSince_.elapsed()))) emit finished();
 }
 
 AudioPlayer::~AudioPlayer() {
@@ -136,7 +140,7 @@ AudioPlayer::~AudioPlayer() {
     if (hold_) {
         // The audio thread never ran: nothing waits on the server.
         hold_.reset();
-        held_ = nullptr;
+        held_.clear();
         delete line_;
         delete thread_;
         return;
@@ -161,7 +165,13 @@ AudioPlayer::~AudioPlayer() {
 }
 
 void AudioPlayer::playAsync(const QByteArray& wavImage) {
-    start(wavImage);
+    if (!hold_ || wavImage.isEmpty()) {
+        start(wavImage);
+        return;
+    }
+    stop();
+    held_ = wavImage;
+    heldSince_.start();
 }
 
 void AudioPlayer::playSync(const QByteArray& wavImage) {
@@ -174,9 +184,9 @@ void AudioPlayer::playSync(const QByteArray& wavImage) {
 }
 
 void AudioPlayer::stop() {
-    if (!playing_.isActive()) return;
+    if (!isPlaying()) return;
     playing_.stop();
-    held_ = nullptr;
+    held_.clear();
     if (line_ != nullptr)
         QMetaObject::invokeMethod(
             line_, [line = line_] { line->with([](AudioOutput& output) { output.stop(); }); },
@@ -193,7 +203,7 @@ void AudioPlayer::send(std::shared_ptr<const PcmAudio> sound) {
         Qt::QueuedConnection);
 }
 
-bool AudioPlayer::start(const QByteArray& wavImage) {
+bool AudioPlayer::start(const QByteArray& wavImage, int playedMs) {
     stop();
     std::unique_ptr<PcmAudio> audio = spares_->take();
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t*>(wavImage.constData()),
@@ -202,20 +212,14 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
         spares_->give(std::move(audio));
         return false;
     }
-    const int lengthMs = static_cast<int>(std::ceil(audio->seconds() * 1000.0));
+    const int lengthMs = std::max(0, static_cast<int>(std::ceil(audio->seconds() * 1000.0)) - playedMs);
     if (line_ == nullptr) {
         spares_->give(std::move(audio));
         playing_.start(lengthMs);
         return true;
     }
-    std::shared_ptr<const PcmAudio> sound = Spares::lend(spares_, std::move(audio));
-    if (hold_) {
-        held_ = std::move(sound);
-        playing_.start(lengthMs);
-        return true;
-    }
     // Sent even when the last look found no device: the server may be back.
-    send(std::move(sound));
+    send(Spares::lend(spares_, std::move(audio)));
     if (line_->device != AudioOutput::Device::Absent) playing_.start(lengthMs);
     return true;
 }
