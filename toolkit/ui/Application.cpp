@@ -13,11 +13,13 @@
 #include "toolkit/ui/Zoom.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLoggingCategory>
 #include <QPalette>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThreadPool>
 #include <cstdio>
 
 namespace tk::ui {
@@ -41,6 +43,10 @@ QFont applicationFont() {
 
 void prepareApplication(QApplication& app, const WindowExtent& largest, const StartOptions& options) {
     closeDisplayProbe();
+    // The font database is read from fontconfig's files (some milliseconds) by a worker while this thread
+    // sets up the rest and shows the first backdrop; the database is thread-safe, and whatever needs it
+    // first here waits for the worker. The pool is waited for when the application goes.
+    QThreadPool::globalInstance()->start([] { (void)QFontDatabase::families(); });
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(style);
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Base, Qt::white);
