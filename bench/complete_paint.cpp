@@ -7,12 +7,16 @@
 //   complete_paint RUNS NAME=COMMAND [NAME=COMMAND...]   (COMMAND is run through /bin/sh)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -126,29 +130,96 @@ void learn(Program& program, const Pixels& empty) {
     program.settled.insert(program.settled.end(), colours.begin(), colours.end());
 }
 
+// The program's area of the screen, grabbed again and again while it starts. Through shared memory where
+// the server offers it: the server then copies the pixels in place instead of sending them down the socket,
+// so that watching a screen-sized area costs it about a millisecond a look rather than several, time the
+// starting program would otherwise lose.
+class AreaGrab {
+public:
+    AreaGrab(int left, int top, int width, int height)
+        : left_(left)
+        , top_(top)
+        , width_(width)
+        , height_(height) {
+        if (!XShmQueryExtension(display)) return;
+        const int screen = DefaultScreen(display);
+        image_ = XShmCreateImage(display, DefaultVisual(display, screen),
+                                 static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap, nullptr,
+                                 &shm_, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        if (image_ == nullptr) return;
+        shm_.shmid =
+            shmget(IPC_PRIVATE, static_cast<std::size_t>(image_->bytes_per_line) * height_, IPC_CREAT | 0600);
+        shm_.shmaddr = image_->data = static_cast<char*>(shmat(shm_.shmid, nullptr, 0));
+        shm_.readOnly = False;
+        if (shm_.shmaddr == reinterpret_cast<char*>(-1) || !XShmAttach(display, &shm_)) {
+            if (shm_.shmid >= 0) shmctl(shm_.shmid, IPC_RMID, nullptr);
+            release();
+            return;
+        }
+        XSync(display, False);
+        shmctl(shm_.shmid, IPC_RMID, nullptr); // goes with the last detach
+        attached_ = true;
+    }
+    ~AreaGrab() { release(); }
+    AreaGrab(const AreaGrab&) = delete;
+    AreaGrab& operator=(const AreaGrab&) = delete;
+
+    // Takes a new look; false when the area could not be read.
+    bool grab() {
+        if (attached_)
+            return XShmGetImage(display, DefaultRootWindow(display), image_, left_, top_, AllPlanes);
+        if (image_ != nullptr) XDestroyImage(image_);
+        image_ = XGetImage(display, DefaultRootWindow(display), left_, top_, static_cast<unsigned>(width_),
+                           static_cast<unsigned>(height_), AllPlanes, ZPixmap);
+        return image_ != nullptr;
+    }
+    // The colour at (x, y) of the area, of the last look.
+    unsigned long at(int x, int y) const {
+        if (image_->bits_per_pixel == 32)
+            return reinterpret_cast<const std::uint32_t*>(image_->data + y * image_->bytes_per_line)[x] &
+                   0xFFFFFF;
+        return XGetPixel(image_, x, y) & 0xFFFFFF;
+    }
+
+private:
+    void release() {
+        if (attached_) XShmDetach(display, &shm_);
+        if (shm_.shmaddr != nullptr && shm_.shmaddr != reinterpret_cast<char*>(-1)) shmdt(shm_.shmaddr);
+        if (image_ != nullptr) {
+            if (shm_.shmaddr != nullptr) image_->data = nullptr;
+            XDestroyImage(image_);
+        }
+        image_ = nullptr;
+        shm_.shmaddr = nullptr;
+        attached_ = false;
+    }
+
+    int left_, top_, width_, height_;
+    XImage* image_ = nullptr;
+    XShmSegmentInfo shm_{};
+    bool attached_ = false;
+};
+
 // Milliseconds from the start until every settled point shows its colour, or -1 after 10 s.
 double timeOneStart(const Program& program) {
     const std::size_t count = program.settled.size() / 2;
     const int width = program.right - program.left + 1, height = program.bottom - program.top + 1;
+    AreaGrab area(program.left, program.top, width, height);
     const Clock::time_point began = Clock::now();
     const pid_t pid = start(program.command);
     double result = -1;
     while (Clock::now() - began < std::chrono::seconds(10)) {
-        XImage* image =
-            XGetImage(display, DefaultRootWindow(display), program.left, program.top,
-                      static_cast<unsigned>(width), static_cast<unsigned>(height), AllPlanes, ZPixmap);
+        const bool grabbed = area.grab();
         const double at = std::chrono::duration<double, std::milli>(Clock::now() - began).count();
-        bool all = image != nullptr;
-        for (std::size_t k = 0; image && k < count; ++k) {
+        bool all = grabbed;
+        for (std::size_t k = 0; grabbed && k < count; ++k) {
             const int i = program.settled[k];
             const int x = i % screenWidth - program.left, y = i / screenWidth - program.top;
-            if ((XGetPixel(image, x, y) & 0xFFFFFF) !=
-                static_cast<unsigned long>(program.settled[count + k])) {
+            if (area.at(x, y) != static_cast<unsigned long>(program.settled[count + k])) {
                 all = false;
                 break;
             }
         }
-        if (image) XDestroyImage(image);
         if (all) {
             result = at;
             break;

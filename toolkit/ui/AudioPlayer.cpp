@@ -4,16 +4,21 @@
 
 #include "toolkit/core/WavDecoder.h"
 #include "toolkit/ui/AudioOutput.h"
+#include "toolkit/ui/FirstPaintWatch.h"
 #include "toolkit/ui/PulseCookie.h"
 #include "toolkit/ui/QuietMessages.h"
+#include "toolkit/ui/SoundModule.h"
 
 #include <QEventLoop>
 #include <QThread>
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace tk::ui {
@@ -25,6 +30,10 @@ constexpr unsigned long kShutdownMs = 1000;
 
 // Set once, before the first player, from the command line.
 bool muted = false;
+// Set by the program before its player is made; taken by that player.
+bool holding = false;
+// How long a held player waits for the first paint at most.
+constexpr int kLongestHoldMs = 1000;
 
 } // namespace
 
@@ -55,6 +64,28 @@ struct AudioPlayer::Spares {
     }
 };
 
+// The audio thread's end of the player: the output, made there from the sound module at the first request,
+// and what its last look for a device found, for the window's thread to read.
+struct AudioPlayer::Line : QObject {
+    std::unique_ptr<AudioOutput> output;
+    bool made = false;
+    std::atomic<AudioOutput::Device> device{AudioOutput::Device::Unknown};
+
+    // On the audio thread: runs `use` on the output, made first if need be, then notes what it found.
+    template <typename Use> void with(Use use) {
+        if (!made) {
+            made = true;
+            output = makeAudioOutput();
+        }
+        if (!output) {
+            device = AudioOutput::Device::Absent;
+            return;
+        }
+        use(*output);
+        device = output->device();
+    }
+};
+
 AudioPlayer::AudioPlayer(QObject* parent)
     : QObject(parent)
     , spares_(std::make_shared<Spares>()) {
@@ -64,33 +95,66 @@ AudioPlayer::AudioPlayer(QObject* parent)
     connect(&playing_, &QTimer::timeout, this, &AudioPlayer::finished);
     if (muted) return;
     installQuietMessages();
-    keepPulseCookieInMemory();
     thread_ = new QThread;
-    output_ = new AudioOutput;
-    output_->moveToThread(thread_);
+    line_ = new Line;
+    line_->moveToThread(thread_);
     thread_->setObjectName(QStringLiteral("audio"));
-    thread_->start();
-    // Connects to the sound server now rather than at the first sound, so a click sounds at once.
-    QMetaObject::invokeMethod(
-        output_, [output = output_] { output->probe(); }, Qt::QueuedConnection);
+    if (holding) {
+        holding = false;
+        hold_ = std::make_unique<FirstPaintWatch>([this] { release(); }, kLongestHoldMs);
+        return;
+    }
+    startOutput();
 }
 
 void AudioPlayer::muteAll() {
     muted = true;
 }
 
+void AudioPlayer::holdUntilFirstPaint() {
+    holding = true;
+}
+
+void AudioPlayer::startOutput() {
+    keepPulseCookieInMemory();
+    thread_->start();
+    // Connects to the sound server now rather than at the first sound, so a click sounds at once.
+    QMetaObject::invokeMethod(
+        line_, [line = line_] { line->with([](AudioOutput& output) { output.probe(); }); },
+        Qt::QueuedConnection);
+}
+
+void AudioPlayer::release() {
+    // Called by the watch itself: it goes once it has returned.
+    hold_.release()->deleteLater();
+    startOutput();
+    if (held_.isEmpty()) return;
+    // Decoded only now, as the rest of its time runs.
+    const QByteArray image = std::exchange(held_, QByteArray());
+    if (!start(image, static_cast<int>(heldSince_.elapsed()))) emit finished();
+}
+
 AudioPlayer::~AudioPlayer() {
     playing_.stop();
     if (thread_ == nullptr) return;
+    if (hold_) {
+        // The audio thread never ran: nothing waits on the server.
+        hold_.reset();
+        held_.clear();
+        delete line_;
+        delete thread_;
+        return;
+    }
     // The output goes on its own thread, after the requests before it.
     QMetaObject::invokeMethod(
-        output_,
-        [output = output_] {
-            delete output;
+        line_,
+        [line = line_] {
+            line->output.reset();
             QThread::currentThread()->quit();
         },
         Qt::QueuedConnection);
     if (thread_->wait(kShutdownMs)) {
+        delete line_;
         delete thread_;
         return;
     }
@@ -101,10 +165,18 @@ AudioPlayer::~AudioPlayer() {
 }
 
 void AudioPlayer::playAsync(const QByteArray& wavImage) {
-    start(wavImage);
+    if (!hold_ || wavImage.isEmpty()) {
+        start(wavImage);
+        return;
+    }
+    stop();
+    held_ = wavImage;
+    heldSince_.start();
 }
 
 void AudioPlayer::playSync(const QByteArray& wavImage) {
+    // A sound the program waits for is not held back.
+    if (hold_) release();
     if (!start(wavImage) || !isPlaying()) return;
     QEventLoop loop;
     connect(this, &AudioPlayer::finished, &loop, &QEventLoop::quit);
@@ -112,15 +184,26 @@ void AudioPlayer::playSync(const QByteArray& wavImage) {
 }
 
 void AudioPlayer::stop() {
-    if (!playing_.isActive()) return;
+    if (!isPlaying()) return;
     playing_.stop();
-    if (output_ != nullptr)
+    held_.clear();
+    if (line_ != nullptr)
         QMetaObject::invokeMethod(
-            output_, [output = output_] { output->stop(); }, Qt::QueuedConnection);
+            line_, [line = line_] { line->with([](AudioOutput& output) { output.stop(); }); },
+            Qt::QueuedConnection);
     emit finished();
 }
 
-bool AudioPlayer::start(const QByteArray& wavImage) {
+void AudioPlayer::send(std::shared_ptr<const PcmAudio> sound) {
+    QMetaObject::invokeMethod(
+        line_,
+        [line = line_, sound = std::move(sound), requested = std::chrono::steady_clock::now()]() mutable {
+            line->with([&](AudioOutput& output) { output.play(std::move(sound), requested); });
+        },
+        Qt::QueuedConnection);
+}
+
+bool AudioPlayer::start(const QByteArray& wavImage, int playedMs) {
     stop();
     std::unique_ptr<PcmAudio> audio = spares_->take();
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t*>(wavImage.constData()),
@@ -129,21 +212,15 @@ bool AudioPlayer::start(const QByteArray& wavImage) {
         spares_->give(std::move(audio));
         return false;
     }
-    const int lengthMs = static_cast<int>(std::ceil(audio->seconds() * 1000.0));
-    if (output_ == nullptr) {
+    const int lengthMs = std::max(0, static_cast<int>(std::ceil(audio->seconds() * 1000.0)) - playedMs);
+    if (line_ == nullptr) {
         spares_->give(std::move(audio));
         playing_.start(lengthMs);
         return true;
     }
     // Sent even when the last look found no device: the server may be back.
-    QMetaObject::invokeMethod(
-        output_,
-        [output = output_, sound = Spares::lend(spares_, std::move(audio)),
-         requested = std::chrono::steady_clock::now()]() mutable {
-            output->play(std::move(sound), requested);
-        },
-        Qt::QueuedConnection);
-    if (output_->device() != AudioOutput::Device::Absent) playing_.start(lengthMs);
+    send(Spares::lend(spares_, std::move(audio)));
+    if (line_->device != AudioOutput::Device::Absent) playing_.start(lengthMs);
     return true;
 }
 

@@ -5,15 +5,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
 
 class QThread;
 
+namespace tk {
+struct PcmAudio;
+}
+
 namespace tk::ui {
 
-class AudioOutput;
+class FirstPaintWatch;
 
 class AudioPlayer : public QObject {
     Q_OBJECT
@@ -23,6 +28,11 @@ public:
     // From now on, players made afterwards play nothing and open no audio device, yet keep every sound's
     // time: a synchronous sound still waits its own length. Call before the first player is made.
     static void muteAll();
+    // For a program's start: the next player made connects to the sound server, and decodes and starts any
+    // sound asked of it, only once the first window has been painted (or a second has passed), so that none
+    // of that takes time from the paint. The sound's length still counts from when it was asked for, and it
+    // counts as playing meanwhile (an image that then proves undecodable ends there).
+    static void holdUntilFirstPaint();
     // Meant to run as the program ends. If the audio thread is still waiting on a stalled server a second
     // later, the process ends at once (status 0, output flushed): the library would otherwise hold the
     // exit for as long as the server stays stalled, up to half a minute.
@@ -38,7 +48,7 @@ public:
     void playSync(const QByteArray& wavImage);
     void stop();
     // For the length of the sound started last, unless it was cut off or there is no output device.
-    bool isPlaying() const { return playing_.isActive(); }
+    bool isPlaying() const { return playing_.isActive() || !held_.isEmpty(); }
 
 signals:
     // The sound started last has reached its length or has been cut off.
@@ -46,12 +56,21 @@ signals:
 
 private:
     struct Spares;
-    bool start(const QByteArray& wavImage);
+    struct Line;
+    // Decodes `wavImage` and starts it, `playedMs` of its length already gone.
+    bool start(const QByteArray& wavImage, int playedMs = 0);
+    void startOutput();
+    void release();
+    // Asks the audio thread to play `sound` now.
+    void send(std::shared_ptr<const PcmAudio> sound);
 
     std::shared_ptr<Spares> spares_;
-    QThread* thread_ = nullptr;     // none when muted
-    AudioOutput* output_ = nullptr; // lives on thread_
+    QThread* thread_ = nullptr; // none when muted
+    Line* line_ = nullptr;      // lives on thread_
     QTimer playing_;
+    std::unique_ptr<FirstPaintWatch> hold_; // while held until the first paint
+    QByteArray held_;                       // the sound asked for meanwhile, not yet decoded
+    QElapsedTimer heldSince_;
 };
 
 } // namespace tk::ui

@@ -2,6 +2,8 @@
 // Backdrop window: plain colour, no border, the whole available screen.
 #include "toolkit/ui/Backdrop.h"
 
+#include "toolkit/ui/ServerFill.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -25,6 +27,10 @@ Backdrop::Backdrop(QColor colour)
 void Backdrop::showCovering() {
     // Without a window manager a maximised state is only a flag: set the geometry itself.
     if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+    // Where the display server can fill the backdrop with its colour, it does: the colour is there the moment
+    // the window maps, and the program holds no screen-sized picture of it (5 MB on a 1280 x 1024 screen).
+    if (updatesEnabled() && fillByDisplayServer(*this, palette().color(QPalette::Window)))
+        setUpdatesEnabled(false);
     show();
 }
 

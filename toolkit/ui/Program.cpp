@@ -37,11 +37,13 @@ int runProgram(int argc, char** argv, const Program& program, const OpenFirstWin
     RandomSource random;
     SystemClock clock;
     QtMessageBoxes messages;
-    // Made only for a program with sounds: the player connects to the sound server as it is made.
+    // Made only for a program with sounds.
     std::unique_ptr<SoundSink> sound;
-    if (program.playsSounds)
+    if (program.playsSounds) {
+        // The sound server is reached once the first window is on the screen.
+        AudioPlayer::holdUntilFirstPaint();
         sound = std::make_unique<ResourceSound>();
-    else
+    } else
         sound = std::make_unique<NoSound>();
 
     const QPointer<QObject> firstWindows = open({random, clock, *sound, messages});

@@ -69,6 +69,24 @@ TEST_F(AudioPlayerWithServer, SecondAsyncPlayCutsTheFirst) {
     EXPECT_LT(heard.seconds, 1.1);
 }
 
+TEST_F(AudioPlayerWithServer, AHeldSoundIsHeardWholeOnceTheFirstWindowHasPainted) {
+    MonitorRecorder recorder;
+    ASSERT_TRUE(recorder.start());
+    AudioPlayer::holdUntilFirstPaint();
+    AudioPlayer player;
+    player.playAsync(toneImage(22050, 1, 0.8, 440));
+    EXPECT_TRUE(player.isPlaying());
+    QTest::qWait(300);
+    EXPECT_FALSE(recorder.loudSince(0)) << "nothing is heard before a window has painted";
+    QWidget window;
+    window.resize(120, 80);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(1200);
+    const LoudPart heard = MonitorRecorder::loudPart(recorder.stop());
+    EXPECT_NEAR(heard.seconds, 0.8, 0.1);
+}
+
 TEST_F(AudioPlayerWithServer, StopCutsOffOnceAndOnlyOnce) {
     AudioPlayer player;
     QSignalSpy finished(&player, &AudioPlayer::finished);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One stream at a time to Qt Multimedia's default output, on the audio thread.
-#include "toolkit/ui/AudioOutput.h"
+// One stream at a time to Qt Multimedia's default output, on the audio thread, and the module's entry.
+#include "toolkit/ui/QtAudioOutput.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -20,23 +20,23 @@ constexpr std::chrono::milliseconds kLate(1000);
 
 } // namespace
 
-AudioOutput::AudioOutput() {
+QtAudioOutput::QtAudioOutput() {
     source_.setBuffer(&pcm_);
     tail_.setSingleShot(true);
-    connect(&tail_, &QTimer::timeout, this, &AudioOutput::stop);
+    connect(&tail_, &QTimer::timeout, this, &QtAudioOutput::stop);
 }
 
-AudioOutput::~AudioOutput() {
+QtAudioOutput::~QtAudioOutput() {
     tail_.stop();
     delete sink_;
 }
 
-void AudioOutput::probe() {
+void QtAudioOutput::probe() {
     device_ = QMediaDevices::defaultAudioOutput().isNull() ? Device::Absent : Device::Present;
 }
 
-void AudioOutput::play(std::shared_ptr<const PcmAudio> audio,
-                       std::chrono::steady_clock::time_point requested) {
+void QtAudioOutput::play(std::shared_ptr<const PcmAudio> audio,
+                         std::chrono::steady_clock::time_point requested) {
     stop();
     const auto late = [requested] { return std::chrono::steady_clock::now() - requested > kLate; };
     if (late()) return;
@@ -56,13 +56,13 @@ void AudioOutput::play(std::shared_ptr<const PcmAudio> audio,
     // Without a parent: Qt Multimedia hands the parent on to its own sink object, which then dies with
     // this one instead of with the sink.
     sink_ = new QAudioSink(device, format);
-    connect(sink_, &QAudioSink::stateChanged, this, &AudioOutput::onStateChanged);
+    connect(sink_, &QAudioSink::stateChanged, this, &QtAudioOutput::onStateChanged);
     sink_->start(&source_);
     // A sink that could not open its stream has stopped already (and may have said so through a signal).
     if (sink_ != nullptr && (sink_->state() == QAudio::StoppedState || late())) stop();
 }
 
-void AudioOutput::onStateChanged(QAudio::State state) {
+void QtAudioOutput::onStateChanged(QAudio::State state) {
     if (state == QAudio::IdleState) {
         if (source_.atEnd()) tail_.start(kTailMs);
     } else if (state == QAudio::StoppedState) {
@@ -72,7 +72,7 @@ void AudioOutput::onStateChanged(QAudio::State state) {
     }
 }
 
-void AudioOutput::stop() {
+void QtAudioOutput::stop() {
     tail_.stop();
     if (sink_ != nullptr) {
         sink_->disconnect(this);
@@ -87,3 +87,8 @@ void AudioOutput::stop() {
 }
 
 } // namespace tk::ui
+
+// The module's one entry, looked up by name when the module is loaded.
+extern "C" Q_DECL_EXPORT tk::ui::AudioOutput* giochi_make_audio_output() {
+    return new tk::ui::QtAudioOutput;
+}
