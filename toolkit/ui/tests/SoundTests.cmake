@@ -7,6 +7,8 @@ suite_add_test(NAME toolkit_ui_sound_tests
     LABELS ui sound)
 # Test programs live deeper in the build tree than the games: they are told where the sound module is.
 set_tests_properties(toolkit_ui_sound_tests PROPERTIES ENVIRONMENT GIOCHI_SOUND_MODULE=$<TARGET_FILE:giochi_sound>)
+# It records the session's sound server, which nothing else may play into meanwhile.
+set_tests_properties(toolkit_ui_sound_tests PROPERTIES RESOURCE_LOCK session_sound)
 set(wav_tests ${PROJECT_SOURCE_DIR}/toolkit/core/tests)
 set_source_files_properties(${wav_tests}/fixtures/adpcm_mono_22050.wav PROPERTIES QT_RESOURCE_ALIAS 901)
 set_source_files_properties(${wav_tests}/corpus/garbage_mp3_payload.wav PROPERTIES QT_RESOURCE_ALIAS 902)
