@@ -93,9 +93,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
 # The libraries the programs link come from dpkg-shlibdeps. What Qt loads at run time, which no linker
 # sees, is declared here: the X11 platform plugin and the image plugin that reads the embedded icons (the
-# packages that hold them are looked up with dpkg; Qt loads plugins only of its own version), the sound
-# output of Qt Multimedia (PulseAudio's client library), and the fonts: Liberation Sans stands in for
-# Arial and MS Sans Serif, DejaVu Sans for Verdana. A plugin's package that also holds a Qt library the
+# packages that hold them are looked up with dpkg; Qt loads plugins only of its own version), and the
+# fonts: Liberation Sans stands in for Arial and MS Sans Serif, DejaVu Sans for Verdana. A plugin's package that also holds a Qt library the
 # programs link is left to dpkg-shlibdeps, so that Depends names no package twice.
 # The Debian package holding the file of imported target `target`, in `var` ("" when there is none).
 function(giochi_package_of target var)
@@ -110,7 +109,7 @@ function(giochi_package_of target var)
     set(${var} "${owner}" PARENT_SCOPE)
 endfunction()
 set(giochi_linked_packages "")
-foreach(library Core Gui Widgets Multimedia)
+foreach(library Core Gui Widgets)
     giochi_package_of(Qt6::${library} owner)
     list(APPEND giochi_linked_packages ${owner})
 endforeach()
@@ -127,7 +126,7 @@ foreach(plugin QXcbIntegrationPlugin QICOPlugin)
     endif()
 endforeach()
 list(REMOVE_DUPLICATES giochi_runtime_packages)
-list(APPEND giochi_runtime_packages libpulse0 fonts-liberation fonts-dejavu-core)
+list(APPEND giochi_runtime_packages fonts-liberation fonts-dejavu-core)
 list(JOIN giochi_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -13,7 +13,6 @@
 #include "toolkit/ui/Zoom.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QPalette>
 #include <QScreen>
 #include <QStyle>
@@ -53,8 +52,6 @@ void prepareApplication(QApplication& app, const WindowExtent& largest, const St
     app.setQuitOnLastWindowClosed(false);
     installAccessibility();
     if (options.mute) AudioPlayer::muteAll();
-    // Without a sound server Qt Multimedia would warn on every sound; silence is the contract.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false\nqt.multimedia.*=false"));
 }
 
 bool displayCanShowColours() {

@@ -17,9 +17,8 @@ namespace tk::ui {
 void prepareProcess();
 
 // Classic style and palette, font substitutions, and no automatic quit: each program decides when it
-// ends. Also keeps Qt Multimedia's "no sound server" warnings off the terminal. On a screen too small for
-// `largest`, the program's largest window, everything is drawn smaller so that it fits. With --mute no
-// sound is played.
+// ends. On a screen too small for `largest`, the program's largest window, everything is drawn smaller so
+// that it fits. With --mute no sound is played.
 void prepareApplication(QApplication& app, const WindowExtent& largest = {},
                         const StartOptions& options = {});
 

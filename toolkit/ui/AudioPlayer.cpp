@@ -6,7 +6,6 @@
 #include "toolkit/ui/AudioOutput.h"
 #include "toolkit/ui/FirstPaintWatch.h"
 #include "toolkit/ui/PulseCookie.h"
-#include "toolkit/ui/QuietMessages.h"
 #include "toolkit/ui/SoundModule.h"
 
 #include <QEventLoop>
@@ -94,7 +93,6 @@ AudioPlayer::AudioPlayer(QObject* parent)
     playing_.setTimerType(Qt::PreciseTimer);
     connect(&playing_, &QTimer::timeout, this, &AudioPlayer::finished);
     if (muted) return;
-    installQuietMessages();
     thread_ = new QThread;
     line_ = new Line;
     line_->moveToThread(thread_);
@@ -158,8 +156,8 @@ AudioPlayer::~AudioPlayer() {
         delete thread_;
         return;
     }
-    // The thread waits on the server holding a lock of Qt Multimedia that the library's own clean-up at
-    // exit would wait for. The games keep nothing that needs saving.
+    // The thread is still waiting on a stalled server for the requests queued before (each waits a second at
+    // most); the process ends rather than the window waiting. The games keep nothing that needs saving.
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays WAV images held in memory through Qt Multimedia, one sound at a time, silently on any failure. The
+// Plays WAV images held in memory through the sound server, one sound at a time, silently on any failure. The
 // window's thread only decodes and keeps time: finding the device, opening, starting and stopping happen on
 // an audio thread, so a sound server that stalls never stalls the windows.
 #pragma once

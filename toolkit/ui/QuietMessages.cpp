@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The message filter of the sound side and of the session.
+// The message filter of the session.
 #include "toolkit/ui/QuietMessages.h"
 
 #include <QLatin1String>
@@ -19,15 +19,8 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, cons
 
 } // namespace
 
-bool isSessionNoise(const char* category, const QString& message) {
-    if (category != nullptr && qstrncmp(category, "qt.multimedia", 13) == 0) return true;
-    // Streamed QStrings come out in quotes.
-    QStringView text(message);
-    if (text.startsWith(u'"')) text = text.mid(1);
-    for (const char* start : {"PulseAudioService", "QPulseAudio", "Stream error", "No audio device detected",
-                              "QAudioSink", "QAudioSource", "QAudioDevice", "QStandardPaths: "})
-        if (text.startsWith(QLatin1String(start))) return true;
-    return false;
+bool isSessionNoise(const char*, const QString& message) {
+    return message.startsWith(QLatin1String("QStandardPaths: "));
 }
 
 void installQuietMessages() {

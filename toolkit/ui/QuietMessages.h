@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keeps what the sound server, Qt Multimedia and the session's make-up have to say off the terminal: for the
-// games no sound is silence, and a session without a runtime folder is no news to a pupil.
+// Keeps what the session's make-up has to say off the terminal: a session without a runtime folder is no
+// news to a pupil.
 #pragma once
 
 class QString;
 
 namespace tk::ui {
 
-// Whether a message Qt is about to print is such noise: Qt Multimedia's categories, the lines its PulseAudio
-// backend prints in the default category (which Qt 6.4 prints in quotes), and QStandardPaths' complaints
-// about the runtime folder.
+// Whether a message Qt is about to print is such noise: QStandardPaths' complaints about the runtime folder.
 bool isSessionNoise(const char* category, const QString& message);
 
 // Installs, once, a message handler that drops those messages and passes every other one on. Call it

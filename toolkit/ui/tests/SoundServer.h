@@ -4,9 +4,8 @@
 
 #include "toolkit/core/tests/WavImages.h"
 
-#include <QAudioDevice>
 #include <QByteArray>
-#include <QMediaDevices>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 
@@ -31,8 +30,15 @@ inline QByteArray toneImage(int sampleRate, int channels, double seconds, double
 // Why sound cannot be heard here, or an empty string when a server, an output and parec are all there.
 inline QString whyNoSoundServer() {
     if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) return QStringLiteral("PULSE_SERVER is not set");
-    if (QMediaDevices::audioOutputs().isEmpty()) return QStringLiteral("the sound server lists no output");
-    if (QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) return QStringLiteral("no parec");
+    for (const char* tool : {"pactl", "parec"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return QStringLiteral("no %1").arg(QString::fromLatin1(tool));
+    QProcess sinks;
+    sinks.start(QStringLiteral("pactl"),
+                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")});
+    if (!sinks.waitForFinished(5000) || sinks.exitCode() != 0 ||
+        sinks.readAllStandardOutput().trimmed().isEmpty())
+        return QStringLiteral("the sound server lists no output");
     return {};
 }
 

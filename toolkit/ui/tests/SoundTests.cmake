@@ -3,7 +3,7 @@
 # and sound resources: playable ones (901 ADPCM, 903 MPEG Layer-3) and a damaged one (902).
 suite_add_test(NAME toolkit_ui_sound_tests
     SOURCES tests/SoundTestMain.cpp tests/AudioPlayerTest.cpp tests/ResourceSoundTest.cpp
-    LIBS toolkit_ui Qt6::GuiPrivate Qt6::Test Qt6::Multimedia
+    LIBS toolkit_ui Qt6::GuiPrivate Qt6::Test
     LABELS ui sound)
 # Test programs live deeper in the build tree than the games: they are told where the sound module is.
 set_tests_properties(toolkit_ui_sound_tests PROPERTIES ENVIRONMENT GIOCHI_SOUND_MODULE=$<TARGET_FILE:giochi_sound>)
