@@ -11,8 +11,10 @@
 #include "toolkit/ui/Resources.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPointer>
 #include <memory>
+#include <thread>
 
 namespace tk::ui {
 
@@ -30,6 +32,10 @@ int runProgram(int argc, char** argv, const Program& program, const OpenFirstWin
     const StartOptions options = readCommandLine(argc, argv, program.about);
     if (!prepareDisplay(program.about, options, program.largest)) return 1;
     QApplication app(argc, argv);
+    // Qt's font database is read from fontconfig's files (some milliseconds) by a worker while this thread
+    // prepares the application and builds the first windows. The database is thread-safe: whatever needs
+    // it first waits for the worker, which is joined before the application goes.
+    const std::jthread fontReader([] { (void)QFontDatabase::families(); });
     if (!displayCanShowColours()) return 1;
     prepareApplication(app, program.largest, options);
     if (program.iconOnEveryWindow) QApplication::setWindowIcon(resourceIcon(QStringLiteral("ICON"), 1));
