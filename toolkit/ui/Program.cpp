@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPointer>
+#include <fontconfig/fontconfig.h>
 #include <memory>
 #include <thread>
 
@@ -31,10 +32,14 @@ int runProgram(int argc, char** argv, const Program& program, const OpenFirstWin
     prepareProcess();
     const StartOptions options = readCommandLine(argc, argv, program.about);
     if (!prepareDisplay(program.about, options, program.largest)) return 1;
+    // Fonts are read on workers: fontconfig's configuration and caches (some milliseconds) while the
+    // application connects to the display, then Qt's font database from them while this thread prepares
+    // the application and builds the first windows. Both libraries are thread-safe and whatever needs fonts
+    // first waits for them; the environment is settled before, and the workers are joined before the
+    // application goes.
+    std::jthread fontconfigReader([] { FcInit(); });
     QApplication app(argc, argv);
-    // Qt's font database is read from fontconfig's files (some milliseconds) by a worker while this thread
-    // prepares the application and builds the first windows. The database is thread-safe: whatever needs
-    // it first waits for the worker, which is joined before the application goes.
+    fontconfigReader.join();
     const std::jthread fontReader([] { (void)QFontDatabase::families(); });
     if (!displayCanShowColours()) return 1;
     prepareApplication(app, program.largest, options);
