@@ -93,8 +93,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
 # The libraries the programs link come from dpkg-shlibdeps. What Qt loads at run time, which no linker
 # sees, is declared here: the X11 platform plugin and the image plugin that reads the embedded icons (the
-# packages that hold them are looked up with dpkg; Qt loads plugins only of its own version), and the
-# fonts: Liberation Sans stands in for Arial and MS Sans Serif, DejaVu Sans for Verdana. A plugin's package that also holds a Qt library the
+# packages that hold them are looked up with dpkg; Qt loads plugins only of its own version), libsndfile,
+# which the programs load at their first PCM or ADPCM sound, and the fonts: Liberation Sans stands in for
+# Arial and MS Sans Serif, DejaVu Sans for Verdana. A plugin's package that also holds a Qt library the
 # programs link is left to dpkg-shlibdeps, so that Depends names no package twice.
 # The Debian package holding the file of imported target `target`, in `var` ("" when there is none).
 function(giochi_package_of target var)
@@ -126,7 +127,7 @@ foreach(plugin QXcbIntegrationPlugin QICOPlugin)
     endif()
 endforeach()
 list(REMOVE_DUPLICATES giochi_runtime_packages)
-list(APPEND giochi_runtime_packages fonts-liberation fonts-dejavu-core)
+list(APPEND giochi_runtime_packages libsndfile1 fonts-liberation fonts-dejavu-core)
 list(JOIN giochi_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads WAV images in memory: a bounded RIFF walker that judges them, libsndfile for PCM and Microsoft ADPCM,
-// libmpg123 for MPEG Layer-3.
+// Reads WAV images in memory: a bounded RIFF walker that judges them, libsndfile (loaded when first needed)
+// for PCM and Microsoft ADPCM, libmpg123 for MPEG Layer-3.
 #include "toolkit/core/WavDecoder.h"
 
 #include <algorithm>
 #include <array>
+#include <dlfcn.h>
 #include <memory>
 #include <mpg123.h>
 #include <mutex>
@@ -187,6 +188,31 @@ sf_count_t inputWrite(const void*, sf_count_t, void*) {
     return 0;
 }
 
+// libsndfile, loaded at the first PCM or ADPCM sound rather than with the program: it brings six codec
+// libraries along (FLAC, Vorbis, Opus, LAME among them), which no first window needs and a program that
+// plays only MPEG sounds, or none, never needs. Empty when it cannot be loaded: that sound is then silence.
+struct Libsndfile {
+    decltype(&sf_open_virtual) openVirtual = nullptr;
+    decltype(&sf_readf_short) readFrames = nullptr;
+    decltype(&sf_close) close = nullptr;
+
+    static const Libsndfile& get() {
+        static const Libsndfile loaded = [] {
+            Libsndfile library;
+            // Kept for the life of the process.
+            void* handle = dlopen(LIBSNDFILE_SONAME, RTLD_NOW | RTLD_LOCAL);
+            if (handle == nullptr) return library;
+            library.openVirtual =
+                reinterpret_cast<decltype(&sf_open_virtual)>(dlsym(handle, "sf_open_virtual"));
+            library.readFrames = reinterpret_cast<decltype(&sf_readf_short)>(dlsym(handle, "sf_readf_short"));
+            library.close = reinterpret_cast<decltype(&sf_close)>(dlsym(handle, "sf_close"));
+            if (!library.openVirtual || !library.readFrames || !library.close) library = {};
+            return library;
+        }();
+        return loaded;
+    }
+};
+
 // Decodes PCM or Microsoft ADPCM with libsndfile. A block is a frame for PCM. For ADPCM, libsndfile yields
 // full blocks: each keeps the samples per block that the format names, and a short last block the samples
 // it holds (a tail shorter than a block header holds none).
@@ -217,6 +243,8 @@ WavError decodeWithLibsndfile(Bytes image, Bytes payload, const WavInfo& info, P
     writeHeader(info, fullBlock, static_cast<std::uint32_t>(dataBytes), input.header);
     input.payload = payload.first(std::min(payload.size(), dataBytes));
     input.length = static_cast<sf_count_t>(input.header.size() + dataBytes);
+    const Libsndfile& sndfile = Libsndfile::get();
+    if (sndfile.openVirtual == nullptr) return WavError::Unsupported;
     SF_VIRTUAL_IO io{inputLength, inputSeek, inputRead, inputWrite, inputTell};
     SF_INFO format{};
     SNDFILE* file = nullptr;
@@ -224,17 +252,18 @@ WavError decodeWithLibsndfile(Bytes image, Bytes payload, const WavInfo& info, P
         // A failed open records its error in libsndfile's globals: one open at a time.
         static std::mutex opening;
         const std::lock_guard lock(opening);
-        file = sf_open_virtual(&io, SFM_READ, &format, &input);
+        file = sndfile.openVirtual(&io, SFM_READ, &format, &input);
     }
     if (file == nullptr) return WavError::DecodeFailed;
     const std::size_t frames = blocks * fullBlock;
     out.channels = static_cast<int>(channels);
     out.sampleRate = static_cast<int>(info.sampleRate);
     out.samples.resize(frames * channels);
-    const sf_count_t read = format.channels == static_cast<int>(channels)
-                                ? sf_readf_short(file, out.samples.data(), static_cast<sf_count_t>(frames))
-                                : 0;
-    sf_close(file);
+    const sf_count_t read =
+        format.channels == static_cast<int>(channels)
+            ? sndfile.readFrames(file, out.samples.data(), static_cast<sf_count_t>(frames))
+            : 0;
+    sndfile.close(file);
     if (read != static_cast<sf_count_t>(frames)) return WavError::DecodeFailed;
     if (keptPerBlock != fullBlock || keptInLast != fullBlock) {
         auto kept = out.samples.begin();
