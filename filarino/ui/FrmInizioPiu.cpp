@@ -8,6 +8,7 @@
 #include "filarino/ui/HandCursor.h"
 #include "filarino/ui/Shell.h"
 #include "toolkit/ui/Button.h"
+#include "toolkit/ui/ComboBox.h"
 #include "toolkit/ui/Fonts.h"
 #include "toolkit/ui/Frame.h"
 #include "toolkit/ui/Label.h"
@@ -15,7 +16,6 @@
 #include "toolkit/ui/Shape.h"
 #include "toolkit/ui/Units.h"
 
-#include <QComboBox>
 #include <QMenuBar>
 
 namespace filarino::ui {
@@ -89,8 +89,7 @@ void FrmInizioPiu::buildTitle() {
 }
 
 void FrmInizioPiu::buildArrayPicture() {
-    Combo1 = new QComboBox(client());
-    Combo1->setFont(makeFont(QStringLiteral("Arial"), 24, Weight::Regular));
+    Combo1 = new tk::ui::ComboBox(client(), makeFont(QStringLiteral("Arial"), 24, Weight::Regular));
     QPalette colours = Combo1->palette();
     colours.setColor(QPalette::Base, QColor(255, 255, 192));
     colours.setColor(QPalette::Button, QColor(255, 255, 192));

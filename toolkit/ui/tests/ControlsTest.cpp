@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Controls: persistent background lines, shapes, labels, buttons, pictures and control arrays.
 #include "toolkit/ui/Button.h"
+#include "toolkit/ui/ComboBox.h"
 #include "toolkit/ui/ControlArray.h"
 #include "toolkit/ui/Frame.h"
 #include "toolkit/ui/Label.h"
@@ -11,6 +12,7 @@
 #include "toolkit/ui/testing/MouseDriver.h"
 #include "toolkit/ui/testing/TimedClicks.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QSignalSpy>
@@ -197,6 +199,22 @@ TEST(ControlArray, ElementsAreHiddenCopiesOfElementZeroAndCanBeDestroyed) {
     EXPECT_EQ(dots.upperBound(), 1);
     dots.unload(0); // element 0 belongs to the window
     EXPECT_EQ(dots[0], first);
+}
+
+// The list is left to its first opening, and it opens in the box's font, as Qt's own would.
+TEST(ComboBox, ItsListIsMadeWhenFirstOpenedAndInItsFont) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(32);
+    tk::ui::ComboBox box(nullptr, font);
+    box.addItems({QStringLiteral("uno"), QStringLiteral("due")});
+    EXPECT_EQ(box.font().pixelSize(), 32);
+    EXPECT_GT(box.sizeHint().height(), 32);
+    EXPECT_EQ(box.findChild<QAbstractItemView*>(), nullptr);
+    box.show();
+    box.showPopup();
+    EXPECT_EQ(box.view()->font().pixelSize(), 32);
+    EXPECT_TRUE(box.view()->isVisible());
+    box.hidePopup();
 }
 
 TEST(Resources, MissingResourcesAreEmptyNotFatal) {
