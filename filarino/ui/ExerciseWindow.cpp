@@ -459,7 +459,7 @@ void ExerciseWindow::MostraFigure() {
         Shape1[i]->hide();
         const int id = drawPortraitId(random);
         Picture* picture = Image1[i];
-        picture->setPicture(tk::ui::resourcePixmap(QStringLiteral("ICON"), id));
+        picture->setPicture(tk::ui::freshResourcePixmap(QStringLiteral("ICON"), id));
         picture->setPictureId(id);
         picture->show();
     }

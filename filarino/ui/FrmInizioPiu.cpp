@@ -197,7 +197,7 @@ void FrmInizioPiu::Form_Load() {
 void FrmInizioPiu::showRandomPortrait(int index) {
     tk::ui::Picture* picture = Image2[index];
     const int id = drawPortraitId(shell_.services().random);
-    picture->setPicture(tk::ui::resourcePixmap(QStringLiteral("ICON"), id));
+    picture->setPicture(tk::ui::freshResourcePixmap(QStringLiteral("ICON"), id));
     picture->setPictureId(id);
 }
 

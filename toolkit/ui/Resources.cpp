@@ -36,10 +36,14 @@ QPixmap resourcePixmap(const QString& type, int id) {
     static QHash<QString, QPixmap> cache;
     const QString path = pathOf(type, id);
     if (auto found = cache.constFind(path); found != cache.constEnd()) return *found;
-    QImageReader reader(path);
-    QPixmap pixmap = QPixmap::fromImage(reader.read());
+    QPixmap pixmap = freshResourcePixmap(type, id);
     cache.insert(path, pixmap);
     return pixmap;
+}
+
+QPixmap freshResourcePixmap(const QString& type, int id) {
+    QImageReader reader(pathOf(type, id));
+    return QPixmap::fromImage(reader.read());
 }
 
 QIcon resourceIcon(const QString& type, int id) {

@@ -16,6 +16,9 @@ bool hasResource(const QString& type, int id);
 
 // A picture (icon, bitmap, PNG) decoded once and kept; a null pixmap when missing or unreadable.
 QPixmap resourcePixmap(const QString& type, int id);
+// The same picture decoded anew and not kept, for pictures drawn in turn from a large set (the portraits):
+// decoding a small icon takes microseconds, while keeping a hundred would hold more than half a megabyte.
+QPixmap freshResourcePixmap(const QString& type, int id);
 
 // Every image of an icon resource, for window icons.
 QIcon resourceIcon(const QString& type, int id);
