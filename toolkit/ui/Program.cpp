@@ -14,6 +14,7 @@
 #include <QFontDatabase>
 #include <QPointer>
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 #include <memory>
 #include <thread>
 
@@ -29,6 +30,10 @@ public:
 } // namespace
 
 int runProgram(int argc, char** argv, const Program& program, const OpenFirstWindows& open) {
+    // One malloc arena for every thread, set before any starts: the workers, the audio thread and the
+    // libraries' own threads allocate little, and arenas of their own would hold their pages apart (about
+    // 0.2 MB of a game's resident memory).
+    mallopt(M_ARENA_MAX, 1);
     prepareProcess();
     const StartOptions options = readCommandLine(argc, argv, program.about);
     if (!prepareDisplay(program.about, options, program.largest)) return 1;
