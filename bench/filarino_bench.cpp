@@ -30,7 +30,7 @@ struct Run {
     tk::SystemClock clock;
     bench::Silence sound;
     tk::ui::QtMessageBoxes messages;
-    filarino::ui::Shell shell{{modulo, random, clock, sound, messages}};
+    filarino::ui::Shell shell{modulo, {random, clock, sound, messages}};
 
     Run() {
         modulo.SuonoIniziale = true;
