@@ -38,16 +38,16 @@ int runProgram(int argc, char** argv, const Program& program, const OpenFirstWin
     const StartOptions options = readCommandLine(argc, argv, program.about);
     if (!prepareDisplay(program.about, options, program.largest)) return 1;
     // Fonts are read on workers: fontconfig's configuration and caches (some milliseconds) while the
-    // application connects to the display, then Qt's font database from them while this thread prepares
-    // the application and builds the first windows. Both libraries are thread-safe and whatever needs fonts
-    // first waits for them; the environment is settled before, and the workers are joined before the
+    // application connects to the display, then Qt's font database from them while this thread builds the
+    // first windows. Both libraries are thread-safe and whatever needs fonts first waits for them; the
+    // environment and the font substitutions are settled before, and the workers are joined before the
     // application goes.
     std::jthread fontconfigReader([] { FcInit(); });
     QApplication app(argc, argv);
     fontconfigReader.join();
-    const std::jthread fontReader([] { (void)QFontDatabase::families(); });
     if (!displayCanShowColours()) return 1;
     prepareApplication(app, program.largest, options);
+    const std::jthread fontReader([] { (void)QFontDatabase::families(); });
     if (program.iconOnEveryWindow) QApplication::setWindowIcon(resourceIcon(QStringLiteral("ICON"), 1));
 
     RandomSource random;
