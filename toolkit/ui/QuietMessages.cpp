@@ -13,13 +13,12 @@ namespace {
 QtMessageHandler previousHandler = nullptr;
 
 void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!isSessionNoise(context.category, message) && previousHandler != nullptr)
-        previousHandler(type, context, message);
+    if (!isSessionNoise(message) && previousHandler != nullptr) previousHandler(type, context, message);
 }
 
 } // namespace
 
-bool isSessionNoise(const char*, const QString& message) {
+bool isSessionNoise(const QString& message) {
     return message.startsWith(QLatin1String("QStandardPaths: "));
 }
 

@@ -8,7 +8,7 @@ class QString;
 namespace tk::ui {
 
 // Whether a message Qt is about to print is such noise: QStandardPaths' complaints about the runtime folder.
-bool isSessionNoise(const char* category, const QString& message);
+bool isSessionNoise(const QString& message);
 
 // Installs, once, a message handler that drops those messages and passes every other one on. Call it
 // before the application object is made, which already looks for the runtime folder.
